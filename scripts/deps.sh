@@ -1,0 +1,52 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build needs.
+# Run as root, it installs what is missing (and nothing twice); run as another user, it names
+# the packages to install and stops.
+
+# What building and starting the calculator needs.
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+
+# What building and running every test needs besides: GoogleTest and Google Benchmark, clang
+# and its runtime for the fuzzer, locales for the German-locale checks.
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+    locales)
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]; then
+            printf '%s\n' "$package"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages "$@" | tr '\n' ' ')
+    [ -n "${missing// /}" ] || return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing Debian packages. Install them as root with:" >&2
+        echo "  apt-get install $missing" >&2
+        exit 1
+    fi
+    echo "Installing Debian packages: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    # shellcheck disable=SC2086
+    if ! apt-get install -y -q --no-install-recommends $missing; then
+        apt-get update -q
+        # shellcheck disable=SC2086
+        apt-get install -y -q --no-install-recommends $missing
+    fi
+}
+
+# Makes a locale available to the tests that run under it (for example de_DE.UTF-8).
+ensure_locale() {
+    local name=$1
+    if locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}"; then
+        return 0
+    fi
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing locale $name. Make it as root with: localedef -i ${name%%.*} -f UTF-8 $name" >&2
+        exit 1
+    fi
+    localedef -i "${name%%.*}" -f UTF-8 "$name"
+}

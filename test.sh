@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, then prints a summary line.
+#   ./test.sh        one build (build/), all tests
+#   ./test.sh --ci   as CI does it: warnings as errors, all tests, all tests again under
+#                    AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer for 60 s,
+#                    and the benchmarks once
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+ensure_packages "${TEST_PACKAGES[@]}"
+ensure_locale de_DE.UTF-8
+
+ci=false
+[ "${1:-}" = "--ci" ] && ci=true
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+jobs=$(nproc)
+passed=0
+failed=0
+
+# Configures and builds in $1 with the remaining arguments as CMake options, then runs ctest.
+build_and_test() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    local log="$dir/ctest.log" status=0
+    (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600) 2>&1 | tee "$log" ||
+        status=1
+    local line total fails
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -n "$line" ]; then
+        total=${line##* }
+        fails=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed.*/\1/')
+        passed=$((passed + total - fails))
+        failed=$((failed + fails))
+    else
+        failed=$((failed + 1))
+    fi
+    return $status
+}
+
+status=0
+if $ci; then
+    build_and_test build-ci -DVARNHOLT_WERROR=ON || status=1
+    ./build-ci/bench/bench_calc --benchmark_min_time=0.2 --benchmark_color=false || status=1
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        build_and_test build-asan -DVARNHOLT_SANITIZE=ON -DVARNHOLT_BENCHMARKS=OFF \
+        -DCMAKE_BUILD_TYPE=Debug || status=1
+
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVARNHOLT_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j "$jobs"
+    corpus=build-fuzz/corpus
+    mkdir -p "$corpus"
+    printf '\00210 1.5' >"$corpus/loss"
+    printf '\0045 20' >"$corpus/swr"
+    printf '\005-0e12 1e999' >"$corpus/extremes"
+    if ./build-fuzz/tests/fuzz/fuzz_line_calculations -max_total_time=60 -max_len=512 \
+        -print_final_stats=1 "$corpus" >build-fuzz/fuzz.log 2>&1; then
+        echo "fuzzer: $(grep -E '^Done [0-9]+ runs' build-fuzz/fuzz.log), no failure"
+        passed=$((passed + 1))
+    else
+        tail -n 40 build-fuzz/fuzz.log
+        echo "fuzzer: FAILED"
+        failed=$((failed + 1))
+        status=1
+    fi
+else
+    build_and_test build || status=1
+fi
+
+echo
+echo "summary: $passed passed, $failed failed"
+exit $status

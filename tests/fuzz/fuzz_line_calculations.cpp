@@ -1,0 +1,75 @@
+// Feeds arbitrary bytes to both conversions. Every outcome must be one of the program's own
+// texts, and every number must be read as strtod reads it in the "C" locale.
+#include "line_calculations.h"
+#include "number_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <regex>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool IsFixed6(const std::string& text) {
+    static const std::regex pattern("[0-9]+\\.[0-9]{6}");
+    return std::regex_match(text, pattern);
+}
+
+bool IsKnownResult(const std::string& text) {
+    return text == "Currently incalculatable" || text == "Infinity" || IsFixed6(text);
+}
+
+bool IsKnownMessage(const std::string& text) {
+    return text.empty() || text == "Cable Length must be greater than 0" ||
+           text == "SWR must be greater than 1" || text == "dB/100m must be greater than 0" ||
+           text == "The current value is the border case." ||
+           text == "The current value is the border case";
+}
+
+void Check(const CalcOutcome& outcome) {
+    if (!IsKnownResult(outcome.result) || !IsKnownMessage(outcome.message)) {
+        std::abort();
+    }
+    // A result goes with the empty message and only with it.
+    if (IsFixed6(outcome.result) != outcome.message.empty() && outcome.result != "Infinity") {
+        std::abort();
+    }
+}
+
+// strtod also reads hexadecimal and the words inf and nan, which the calculator reads as 0;
+// everything else must come out bit for bit the same.
+void CompareWithStrtod(std::string_view text) {
+    const std::string copy(text.substr(0, text.find('\0')));
+    const char* p = copy.c_str();
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) {
+        ++p;
+    }
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    if ((p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) || std::strchr("iInN", *p) != nullptr) {
+        return;
+    }
+    const double expected = std::strtod(copy.c_str(), nullptr);
+    const double actual = ReadNumber(text);
+    if (std::memcmp(&expected, &actual, sizeof expected) != 0) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    // The first byte splits the rest into the two input texts.
+    const size_t split = size == 0 ? 0 : data[0] % size;
+    const std::string_view first = input.substr(size == 0 ? 0 : 1, split);
+    const std::string_view second = input.substr(std::min(size, size_t{1} + split));
+    Check(CalcLossFromSwr(first, second));
+    Check(CalcSwrFromLoss(first, second));
+    CompareWithStrtod(first);
+    CompareWithStrtod(second);
+    return 0;
+}
