@@ -1,0 +1,486 @@
+#include "cdialog.h"
+
+#include "cwinapp.h"
+#include "resources.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+
+namespace {
+
+bool HasMnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'&') {
+            if (text[i + 1] != u'&') {
+                return true;
+            }
+            ++i;
+        }
+    }
+    return false;
+}
+
+// Windows rounds dialog units to pixels with MulDiv: to the nearest pixel.
+int MulDiv(int value, int numerator, int denominator) {
+    return (value * numerator + denominator / 2) / denominator;
+}
+
+} // namespace
+
+HICON AfxLoadIcon(UINT id) {
+    QIcon icon;
+    for (const char* const* xpm : AfxFindImages(id)) {
+        icon.addPixmap(QPixmap(xpm));
+    }
+    return icon;
+}
+
+CDialog::CDialog(UINT nIDTemplate, QWidget* pParentWnd)
+    : QDialog(pParentWnd), m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+const AFX_MSGMAP* CDialog::GetMessageMap() const {
+    // IDOK and IDCANCEL, from their buttons or from Enter and Esc, end up in OnOK and OnCancel.
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
+        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
+        {0, 0, 0, nullptr, nullptr},
+    };
+    static const AFX_MSGMAP map = {nullptr, entries};
+    return &map;
+}
+
+const AFX_MSGMAP_ENTRY* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
+    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr; map = map->base) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->message != 0; ++entry) {
+            if (entry->message == message &&
+                (message != WM_COMMAND || (entry->code == code && entry->id == id))) {
+                return entry;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void CDialog::SendNotify(UINT code, UINT id) {
+    if (m_lockNotifications == 0) {
+        SendCommand(code, id);
+    }
+}
+
+void CDialog::SendCommand(UINT code, UINT id) {
+    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_COMMAND, code, id)) {
+        (this->*entry->onCommand)();
+    }
+}
+
+void CDialog::SendSysCommand(UINT id, LPARAM lParam) {
+    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_SYSCOMMAND, 0, 0)) {
+        (this->*entry->onSysCommand)(id, lParam);
+    } else {
+        OnSysCommand(id, lParam);
+    }
+}
+
+void CDialog::OnSysCommand(UINT nID, LPARAM) {
+    switch (nID & 0xFFF0) {
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_CLOSE:
+        SendCommand(BN_CLICKED, IDCANCEL);
+        break;
+    default:
+        break;
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::EndDialog(int nResult) { done(nResult); }
+
+void CDialog::reject() { OnCancel(); }
+
+QWidget* CDialog::GetDlgItem(UINT id) const {
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    ++m_lockNotifications;
+    CDataExchange exchange(this, bSaveAndValidate);
+    DoDataExchange(&exchange);
+    --m_lockNotifications;
+    return TRUE;
+}
+
+CMenu* CDialog::GetSystemMenu(BOOL) {
+    if (!m_template || !(m_template->style & WS_SYSMENU)) {
+        return nullptr;
+    }
+    if (!m_systemMenu) {
+        m_systemMenu = std::make_unique<CMenu>(this, this, [](QObject* receiver, UINT id) {
+            static_cast<CDialog*>(receiver)->SendSysCommand(id, 0);
+        });
+        m_systemMenu->menu()->setObjectName("SystemMenu");
+        if (m_template->style & WS_MINIMIZEBOX) {
+            m_systemMenu->AppendMenu(MF_STRING, SC_MINIMIZE, "Mi&nimize");
+        }
+        m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, "&Close");
+    }
+    return m_systemMenu.get();
+}
+
+void CDialog::SetIcon(const HICON& icon, BOOL) {
+    // The window system keeps one icon per window and picks the size it needs from it.
+    setWindowIcon(icon);
+}
+
+int CDialog::DialogUnitsToPixelsX(int x) const { return MulDiv(x, m_baseUnitX, 4); }
+
+int CDialog::DialogUnitsToPixelsY(int y) const { return MulDiv(y, m_baseUnitY, 8); }
+
+INT_PTR CDialog::DoModal() {
+    CreateFromTemplate();
+    if (!m_template) {
+        return -1;
+    }
+    setModal(true);
+    return exec();
+}
+
+BOOL CDialog::Create() {
+    CreateFromTemplate();
+    if (!m_template) {
+        return FALSE;
+    }
+    show();
+    return TRUE;
+}
+
+void CDialog::CreateFromTemplate() {
+    if (!m_created) {
+        m_template = AfxFindDialogTemplate(m_nIDTemplate);
+        if (!m_template) {
+            qWarning("no dialog template %u", m_nIDTemplate);
+            return;
+        }
+        m_created = true;
+
+        // A dialog without a parent is owned by the application's main window, or else by
+        // the active window, as the window system's dialogs are.
+        QWidget* owner = m_pParentWnd;
+        if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) {
+            owner = AfxGetApp()->m_pMainWnd;
+        }
+        if (!owner && QApplication::activeWindow() != this) {
+            owner = QApplication::activeWindow();
+        }
+        const DWORD style = m_template->style;
+        Qt::WindowFlags flags =
+            (owner && !(m_template->exStyle & WS_EX_APPWINDOW)) ? Qt::Dialog : Qt::Window;
+        flags |= Qt::CustomizeWindowHint;
+        if ((style & WS_CAPTION) == WS_CAPTION) {
+            flags |= Qt::WindowTitleHint;
+        }
+        if (style & WS_SYSMENU) {
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            if (style & WS_MINIMIZEBOX) {
+                flags |= Qt::WindowMinimizeButtonHint;
+            }
+            if (style & WS_MAXIMIZEBOX) {
+                flags |= Qt::WindowMaximizeButtonHint;
+            }
+        }
+        setParent(owner, flags);
+        setObjectName(QString::fromUtf8(m_template->name));
+        setWindowTitle(QString::fromUtf8(m_template->caption));
+
+        // Dialog base units as the window system computes them from the dialog font.
+        const QFontMetrics metrics(font());
+        m_baseUnitX = (metrics.horizontalAdvance(
+                           "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") /
+                           26 +
+                       1) /
+                      2;
+        m_baseUnitY = metrics.height();
+        setFixedSize(DialogUnitsToPixelsX(m_template->cx), DialogUnitsToPixelsY(m_template->cy));
+
+        std::vector<QWidget*> created;
+        for (std::size_t i = 0; i < m_template->itemCount; ++i) {
+            const DialogItemTemplate& item = m_template->items[i];
+            QWidget* control = CreateControl(item);
+            created.push_back(control);
+            if (item.id != IDC_STATIC) {
+                m_controls[item.id] = control;
+            }
+        }
+        // A static text's mnemonic moves the focus to the next tab stop after it.
+        for (std::size_t i = 0; i < created.size(); ++i) {
+            auto* label = qobject_cast<QLabel*>(created[i]);
+            const DialogItemTemplate& item = m_template->items[i];
+            if (!label || item.kind != ControlKind::StaticText || (item.style & SS_NOPREFIX) ||
+                !HasMnemonic(label->text())) {
+                continue;
+            }
+            for (std::size_t j = i + 1; j < created.size(); ++j) {
+                if (m_template->items[j].style & WS_TABSTOP) {
+                    label->setBuddy(created[j]);
+                    break;
+                }
+            }
+        }
+        FitStaticTexts();
+
+        auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+        connect(systemMenuKey, &QShortcut::activated, this, [this]() {
+            if (CMenu* menu = GetSystemMenu(FALSE)) {
+                menu->menu()->popup(mapToGlobal(QPoint(0, 0)));
+            }
+        });
+    }
+
+    if (OnInitDialog()) {
+        // The first tab stop takes the focus.
+        for (std::size_t i = 0; i < m_template->itemCount; ++i) {
+            const DialogItemTemplate& item = m_template->items[i];
+            QWidget* control = GetDlgItem(item.id);
+            if ((item.style & WS_TABSTOP) && control && control->isEnabled()) {
+                control->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    CenterWindow();
+}
+
+QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
+    const QRect rect(DialogUnitsToPixelsX(item.x), DialogUnitsToPixelsY(item.y),
+                     DialogUnitsToPixelsX(item.cx), DialogUnitsToPixelsY(item.cy));
+    const QString text = QString::fromUtf8(item.text.text ? item.text.text : "");
+    const Qt::FocusPolicy focus = (item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
+    const UINT id = item.id;
+    QWidget* control = nullptr;
+
+    switch (item.kind) {
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(text, this);
+        // A group box created after the controls it frames must not lie over them.
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setGeometry(rect);
+        box->lower();
+        control = box;
+        break;
+    }
+    case ControlKind::StaticText: {
+        auto* label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(rect);
+        control = label;
+        break;
+    }
+    case ControlKind::EditBox:
+        if (item.style & ES_MULTILINE) {
+            auto* box = new QPlainTextEdit(this);
+            box->setReadOnly(item.style & ES_READONLY);
+            if (item.style & ES_READONLY) {
+                box->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+            }
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setTabChangesFocus(true);
+            box->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+            box->setFocusPolicy(focus);
+            box->setGeometry(rect);
+            connect(box, &QPlainTextEdit::textChanged, this, [this, id]() { SendNotify(EN_UPDATE, id); });
+            control = box;
+        } else {
+            auto* edit = new QLineEdit(this);
+            edit->setReadOnly(item.style & ES_READONLY);
+            edit->setFrame(item.style & WS_BORDER);
+            edit->setFocusPolicy(focus);
+            edit->setGeometry(rect);
+            connect(edit, &QLineEdit::textChanged, this, [this, id]() { SendNotify(EN_UPDATE, id); });
+            control = edit;
+        }
+        break;
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(text, this);
+        // Enter is handled by the dialog: no button becomes the default by merely existing.
+        button->setAutoDefault(false);
+        button->setDefault((item.style & 0x000F) == BS_DEFPUSHBUTTON);
+        button->setFocusPolicy(focus);
+        button->setGeometry(rect);
+        connect(button, &QPushButton::clicked, this, [this, id]() { SendNotify(BN_CLICKED, id); });
+        control = button;
+        break;
+    }
+    case ControlKind::Icon:
+    case ControlKind::Picture: {
+        // Images are shown at their own pixel size; the rectangle gives their position.
+        auto* label = new QLabel(this);
+        const std::vector<const char* const*> images = AfxFindImages(item.text.image);
+        const QPixmap pixmap = images.empty() ? QPixmap() : QPixmap(images.front());
+        label->setPixmap(pixmap);
+        if (item.style & SS_SUNKEN) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setLineWidth(1);
+        }
+        const int frame = label->frameWidth();
+        label->setGeometry(rect.x(), rect.y(), pixmap.width() + 2 * frame,
+                           pixmap.height() + 2 * frame);
+        control = label;
+        break;
+    }
+    }
+
+    if (item.id != IDC_STATIC) {
+        control->setObjectName(QString::fromUtf8(item.idName));
+    }
+    return control;
+}
+
+void CDialog::FitStaticTexts() {
+    // Where the desktop font is wider or taller than the template's, a static text gets the
+    // room it needs, up to its neighbour to the right or below, or the dialog's edge.
+    const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        auto* label = qobject_cast<QLabel*>(child);
+        if (!label || !label->pixmap().isNull() || label->text().isEmpty()) {
+            continue;
+        }
+        QRect rect = label->geometry();
+        auto blocks = [&](const QWidget* other) {
+            return other != label && other->isVisibleTo(this) &&
+                   !qobject_cast<const QGroupBox*>(other);
+        };
+        const QFontMetrics metrics(label->font());
+        const int oneLine = metrics.height();
+        const int needWidth = label->sizeHint().width();
+        if (rect.height() < 2 * oneLine && needWidth > rect.width()) {
+            int limit = width();
+            for (const QWidget* other : children) {
+                const QRect g = other->geometry();
+                if (blocks(other) && g.left() >= rect.right() && g.top() <= rect.bottom() &&
+                    g.bottom() >= rect.top()) {
+                    limit = std::min(limit, g.left());
+                }
+            }
+            rect.setWidth(std::min(needWidth, limit - rect.left()));
+        }
+        // Room below first; where that is not enough, a wrapped text may also use the space
+        // to its right up to the dialog's edge.
+        auto bottomLimit = [&](const QRect& r) {
+            int limit = height();
+            for (const QWidget* other : children) {
+                const QRect g = other->geometry();
+                if (blocks(other) && g.top() >= r.bottom() && g.left() <= r.right() &&
+                    g.right() >= r.left()) {
+                    limit = std::min(limit, g.top());
+                }
+            }
+            return limit;
+        };
+        if (label->heightForWidth(rect.width()) > rect.height()) {
+            rect.setHeight(std::min(label->heightForWidth(rect.width()),
+                                    bottomLimit(rect) - rect.top()));
+        }
+        while (label->heightForWidth(rect.width()) > rect.height() && rect.right() < width() - 2) {
+            rect.setWidth(rect.width() + 1);
+            rect.setHeight(std::max(rect.height(), std::min(label->heightForWidth(rect.width()),
+                                                            bottomLimit(rect) - rect.top())));
+        }
+        label->setGeometry(rect);
+    }
+}
+
+void CDialog::CenterWindow() {
+    // A template at (0, 0) opens centred over its owner, or over the screen's work area.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect area;
+    if (owner && owner->isVisible()) {
+        area = owner->frameGeometry();
+    } else if (const QScreen* s = screen()) {
+        area = s->availableGeometry();
+    }
+    if (area.isValid()) {
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool enter =
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == 0;
+    if (enter) {
+        // A focused push button takes Enter; otherwise the default button, or IDOK.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled()) {
+            button->click();
+            return;
+        }
+        for (const auto& [id, control] : m_controls) {
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (button && button->isDefault() && button->isVisible()) {
+                if (button->isEnabled()) {
+                    button->click();
+                }
+                return;
+            }
+        }
+        SendCommand(BN_CLICKED, IDOK);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && modifiers == 0) {
+        SendCommand(BN_CLICKED, IDCANCEL);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    // The close box is the window menu's Close command.
+    event->ignore();
+    SendSysCommand(SC_CLOSE, 0);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event) {
+    // A right-click on the dialog's own background (not on a control) opens the window menu.
+    if (childAt(event->pos()) == nullptr) {
+        if (CMenu* menu = GetSystemMenu(FALSE)) {
+            menu->menu()->popup(event->globalPos());
+            return;
+        }
+    }
+    event->ignore();
+}

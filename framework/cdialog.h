@@ -1,0 +1,97 @@
+// A dialog built from a template, with data exchange, a message map and a modal run.
+//
+// The controls are created from the template (looked up by ID among the program's resources)
+// in template order, as direct children of the dialog, and named after their IDs. Line edits
+// report EN_UPDATE on every change of their text, push buttons BN_CLICKED; both reach the
+// handlers of the message map unless UpdateData is exchanging data at that moment.
+//
+// Keys: Enter on a focused push button presses it; elsewhere it presses the default push
+// button (BS_DEFPUSHBUTTON) or, without one, calls OnOK. Esc and the close box call OnCancel.
+#pragma once
+
+#include "cdataexchange.h"
+#include "cmenu.h"
+#include "dialog_template.h"
+#include "cstring.h"
+#include "message_map.h"
+#include "win_defs.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <map>
+#include <memory>
+
+using HICON = QIcon;
+
+// The icon group `id` from the program's resources, with all its image sizes.
+HICON AfxLoadIcon(UINT id);
+
+class CDialog : public QDialog {
+public:
+    explicit CDialog(UINT nIDTemplate, QWidget* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Creates the controls (once), calls OnInitDialog, runs the dialog modally and returns the
+    // result passed to EndDialog: IDOK or IDCANCEL.
+    INT_PTR DoModal();
+    // Creates the controls (once), calls OnInitDialog and shows the dialog without a modal
+    // loop of its own; EndDialog hides it again.
+    BOOL Create();
+    void EndDialog(int nResult);
+
+    // The control with this ID, or nullptr.
+    QWidget* GetDlgItem(UINT id) const;
+    // Runs DoDataExchange: TRUE copies the controls' texts into the fields, FALSE the fields
+    // into the controls. Control notifications are ignored while it runs.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // The window menu. bRevert is accepted for the familiar signature; the menu is never reset.
+    CMenu* GetSystemMenu(BOOL bRevert);
+    void SetIcon(const HICON& icon, BOOL bBigIcon);
+
+    // Carries out a control's notification as the message map says, unless UpdateData is
+    // running; the controls' signals come in here.
+    void SendNotify(UINT code, UINT id);
+    // Carries out a command (IDOK, IDCANCEL from the keys and the close box) as the message
+    // map says.
+    void SendCommand(UINT code, UINT id);
+    // Carries out a window-menu command as the message map says.
+    void SendSysCommand(UINT id, LPARAM lParam = 0);
+
+    // The dialog units of the current template, in pixels.
+    int DialogUnitsToPixelsX(int x) const;
+    int DialogUnitsToPixelsY(int y) const;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // Default handling of IDOK: copy the controls into the fields and end with IDOK.
+    virtual void OnOK();
+    // Default handling of IDCANCEL: end with IDCANCEL, without data exchange.
+    virtual void OnCancel();
+    // Default handling of window-menu commands: minimize and close.
+    void OnSysCommand(UINT nID, LPARAM lParam);
+
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void reject() override;
+
+private:
+    void CreateFromTemplate();
+    QWidget* CreateControl(const DialogItemTemplate& item);
+    void FitStaticTexts();
+    void CenterWindow();
+    const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT code, UINT id) const;
+
+    UINT m_nIDTemplate;
+    QWidget* m_pParentWnd;
+    const DialogTemplate* m_template = nullptr;
+    int m_baseUnitX = 0; // average character width of the dialog font, in pixels
+    int m_baseUnitY = 0; // character height of the dialog font, in pixels
+    std::map<UINT, QWidget*> m_controls;
+    std::unique_ptr<CMenu> m_systemMenu;
+    int m_lockNotifications = 0;
+    bool m_created = false;
+};

@@ -1,0 +1,33 @@
+// The application object: one per program, constructed at program start. AfxWinMain, called
+// by the program's entry, makes the Qt application and calls InitInstance.
+#pragma once
+
+#include "win_defs.h"
+
+class QWidget;
+
+class CWinApp {
+public:
+    // A null name leaves the application's name to the executable's file name.
+    explicit CWinApp(const char* lpszAppName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Starts the application. FALSE ends it without entering the message loop.
+    virtual BOOL InitInstance();
+    // The message loop, entered when InitInstance returns TRUE.
+    virtual int Run();
+    virtual int ExitInstance();
+
+    const char* m_pszAppName;
+    // The window that dialogs opened without a parent are owned by.
+    QWidget* m_pMainWnd = nullptr;
+};
+
+// The application object, or nullptr before it is constructed and after it is destroyed.
+CWinApp* AfxGetApp();
+
+// The framework's entry: makes the Qt application from the program's name alone (no argument
+// reaches Qt), runs the application object and returns the process exit code.
+int AfxWinMain(int argc, char* argv[]);

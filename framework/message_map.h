@@ -1,0 +1,52 @@
+// Message maps: static tables that route a control's notification (or a system command) to a
+// member function of the dialog. A dialog declares its map with DECLARE_MESSAGE_MAP() and
+// defines it between BEGIN_MESSAGE_MAP(theClass, baseClass) and END_MESSAGE_MAP(). Lookups
+// walk from the most derived map to its bases; the first matching entry wins.
+#pragma once
+
+#include "win_defs.h"
+
+class CDialog;
+
+using AFX_PMSG = void (CDialog::*)();
+using AFX_PMSG_SYSCOMMAND = void (CDialog::*)(UINT, LPARAM);
+
+struct AFX_MSGMAP_ENTRY {
+    UINT message; // WM_COMMAND or WM_SYSCOMMAND; 0 ends the table
+    UINT code;    // notification code, for WM_COMMAND
+    UINT id;      // control ID, for WM_COMMAND
+    AFX_PMSG onCommand;
+    AFX_PMSG_SYSCOMMAND onSysCommand;
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* base;
+    const AFX_MSGMAP_ENTRY* entries;
+};
+
+#define DECLARE_MESSAGE_MAP()                                                                   \
+protected:                                                                                      \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                  \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                         \
+        using ThisClass = theClass;                                                             \
+        using TheBaseClass = baseClass;                                                         \
+        static const AFX_MSGMAP_ENTRY entries[] = {
+
+#define END_MESSAGE_MAP()                                                                       \
+    {0, 0, 0, nullptr, nullptr}                                                                 \
+    }                                                                                           \
+    ;                                                                                           \
+    static const AFX_MSGMAP map = {TheBaseClass::GetMessageMap(), entries};                       \
+    return &map;                                                                                \
+    }
+
+#define ON_CONTROL(code, id, memberFxn)                                                         \
+    {WM_COMMAND, code, id, static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
+
+#define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+#define ON_WM_SYSCOMMAND()                                                                      \
+    {WM_SYSCOMMAND, 0, 0, nullptr,                                                              \
+     static_cast<AFX_PMSG_SYSCOMMAND>(&ThisClass::OnSysCommand)},

@@ -1,0 +1,17 @@
+// The program's resources, looked up by ID as the window system looks them up in an
+// executable. The framework declares the lookups; the program's res/ folder defines them.
+#pragma once
+
+#include "dialog_template.h"
+
+#include <QString>
+#include <vector>
+
+// The template with this ID, or nullptr.
+const DialogTemplate* AfxFindDialogTemplate(UINT id);
+
+// The string table entry with this ID, or the empty text.
+QString AfxFindString(UINT id);
+
+// The images of an icon group or a bitmap, as XPM data, largest first; empty if there is none.
+std::vector<const char* const*> AfxFindImages(UINT id);

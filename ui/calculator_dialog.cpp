@@ -1,0 +1,60 @@
+#include "calculator_dialog.h"
+
+#include "line_calculations.h"
+#include "resource.h"
+
+namespace {
+
+// Runs one conversion on two box texts and stores its result and message texts.
+template <typename Calculation>
+void Calculate(Calculation calculation, const CString& first, const CString& second,
+               CString& result, CString& message) {
+    const CalcOutcome outcome = calculation(first.toStdString(), second.toStdString());
+    result = QString::fromStdString(outcome.result);
+    message = QString::fromStdString(outcome.message);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CCalculatorDialog, CDialog)
+    ON_EN_UPDATE(IDC_LOSS_LENGTH, OnUpdateLossInputs)
+    ON_EN_UPDATE(IDC_LOSS_SWR, OnUpdateLossInputs)
+    ON_EN_UPDATE(IDC_SWR_LENGTH, OnUpdateSwrInputs)
+    ON_EN_UPDATE(IDC_SWR_LOSS, OnUpdateSwrInputs)
+END_MESSAGE_MAP()
+
+CCalculatorDialog::CCalculatorDialog(QWidget* pParent)
+    : CDialog(IDD_CALCULATOR, pParent), m_hIcon(AfxLoadIcon(IDI_MAIN)) {}
+
+void CCalculatorDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_LOSS_LENGTH, m_strLossLength);
+    DDX_Text(pDX, IDC_SWR_LENGTH, m_strSwrLength);
+    DDX_Text(pDX, IDC_LOSS_RESULT, m_strLossResult);
+    DDX_Text(pDX, IDC_SWR_LOSS, m_strSwrLoss);
+    DDX_Text(pDX, IDC_LOSS_SWR, m_strLossSwr);
+    DDX_Text(pDX, IDC_SWR_RESULT, m_strSwrResult);
+    DDX_Text(pDX, IDC_MESSAGES, m_strMessages);
+}
+
+BOOL CCalculatorDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    return TRUE;
+}
+
+void CCalculatorDialog::OnOK() {}
+
+void CCalculatorDialog::OnUpdateLossInputs() {
+    UpdateData(TRUE);
+    Calculate(CalcLossFromSwr, m_strLossLength, m_strLossSwr, m_strLossResult, m_strMessages);
+    UpdateData(FALSE);
+}
+
+void CCalculatorDialog::OnUpdateSwrInputs() {
+    UpdateData(TRUE);
+    Calculate(CalcSwrFromLoss, m_strSwrLoss, m_strSwrLength, m_strSwrResult, m_strMessages);
+    UpdateData(FALSE);
+}
