@@ -1,5 +1,6 @@
 #include "calculator_dialog.h"
 
+#include "about_dialog.h"
 #include "line_calculations.h"
 #include "resource.h"
 
@@ -17,8 +18,10 @@ void Calculate(Calculation calculation, const CString& first, const CString& sec
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCalculatorDialog, CDialog)
+    ON_WM_SYSCOMMAND()
     ON_EN_UPDATE(IDC_LOSS_LENGTH, OnUpdateLossInputs)
     ON_EN_UPDATE(IDC_LOSS_SWR, OnUpdateLossInputs)
+    ON_BN_CLICKED(IDC_ABOUT, OnAboutButton)
     ON_EN_UPDATE(IDC_SWR_LENGTH, OnUpdateSwrInputs)
     ON_EN_UPDATE(IDC_SWR_LOSS, OnUpdateSwrInputs)
 END_MESSAGE_MAP()
@@ -40,12 +43,36 @@ void CCalculatorDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL CCalculatorDialog::OnInitDialog() {
     CDialog::OnInitDialog();
 
+    // "About Varnholt..." at the end of the window menu.
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUT_MENU);
+        if (!strAboutMenu.isEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
+        }
+    }
+
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     return TRUE;
 }
 
 void CCalculatorDialog::OnOK() {}
+
+void CCalculatorDialog::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_ABOUT) {
+        CAboutDialog dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CCalculatorDialog::OnAboutButton() {
+    CAboutDialog dlgAbout;
+    dlgAbout.DoModal();
+}
 
 void CCalculatorDialog::OnUpdateLossInputs() {
     UpdateData(TRUE);

@@ -14,7 +14,9 @@ protected:
     // Enter in a box must neither close the window nor exchange data.
     void OnOK() override;
 
+    void OnSysCommand(UINT nID, LPARAM lParam);
     void OnUpdateLossInputs();
+    void OnAboutButton();
     void OnUpdateSwrInputs();
 
     // The dialog keeps texts only; every calculation starts again from the boxes.

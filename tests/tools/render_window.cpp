@@ -1,6 +1,7 @@
 // Renders the calculator window with sample inputs to a PNG, for the README and for review:
-//   render_window OUT.png
-// Works on the offscreen platform.
+//   render_window OUT.png [ABOUT.png]
+// With a second file, the About box goes there too. Works on the offscreen platform.
+#include "about_dialog.h"
 #include "calculator_dialog.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     if (argc < 2) {
-        qWarning("usage: render_window OUT.png");
+        qWarning("usage: render_window OUT.png [ABOUT.png]");
         return 2;
     }
     QApplication app(argc, argv);
@@ -31,5 +32,11 @@ int main(int argc, char* argv[]) {
     type("IDC_SWR_LENGTH", "20");
     calculator.findChild<QLineEdit*>("IDC_LOSS_LENGTH")->setFocus();
 
-    return calculator.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    bool saved = calculator.grab().save(QString::fromLocal8Bit(argv[1]));
+    if (argc > 2) {
+        CAboutDialog about;
+        about.Create();
+        saved = about.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+    }
+    return saved ? 0 : 1;
 }

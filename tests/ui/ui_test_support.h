@@ -32,7 +32,6 @@ inline QStringList VisibleTopLevelWindows() {
             qputenv("QT_QPA_PLATFORM", "offscreen");                                            \
         }                                                                                       \
         QApplication app(argc, argv);                                                           \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                \
         TestObject test;                                                                        \
         QTEST_SET_MAIN_SOURCE_PATH                                                              \
         return QTest::qExec(&test, argc, argv);                                                 \

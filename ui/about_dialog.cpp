@@ -1,0 +1,30 @@
+#include "about_dialog.h"
+
+#include "resource.h"
+
+#include <QLineEdit>
+
+BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)
+    ON_BN_CLICKED(IDC_COPY, OnCopyAddress)
+END_MESSAGE_MAP()
+
+CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUT) {
+    m_strWebAddress = "https://varnholt.example.org/";
+}
+
+void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_WEB_ADDRESS, m_strWebAddress);
+}
+
+void CAboutDialog::OnCopyAddress() {
+    // Select the whole address, bring the caret into view and copy: the clipboard gets all of
+    // it even where the box is too narrow to show it. The box keeps the selection.
+    auto* address = qobject_cast<QLineEdit*>(GetDlgItem(IDC_WEB_ADDRESS));
+    if (!address) {
+        return;
+    }
+    address->selectAll();
+    address->end(true);
+    address->copy();
+}
