@@ -1,11 +1,15 @@
-// The process entry: the version for Qt, then the framework's entry with the global
-// application object.
+// The process entry: the version and the desktop entry's name for Qt, then the framework's
+// entry with the global application object.
 #include "cwinapp.h"
 #include "version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNHOLT_VERSION));
+    // Lets the desktop match the window to the installed entry and its icon (the Wayland
+    // application id); the entry's name differs from the executable's.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARNHOLT_APP_ID));
     return AfxWinMain(argc, argv);
 }
