@@ -58,6 +58,9 @@ done
 export LC_ALL=C.UTF-8
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The private display has no session bus. Without an address D-Bus would autolaunch one for
+# it, a daemon that outlives the test where dbus-launch is installed; so it gets none.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
 app_locale=C.UTF-8
 if locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     app_locale=de_DE.UTF-8
@@ -80,7 +83,9 @@ xvfb_pid=$!
 display_ready() {
     [ -s "$work/display" ] && grep -q '^[0-9][0-9]*$' "$work/display"
 }
-if ! poll 10000 display_ready; then
+xvfb_settled() { display_ready || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+poll 10000 xvfb_settled
+if ! display_ready; then
     echo "SKIP: Xvfb cannot start:"
     cat "$work/xvfb.log"
     exit 77
