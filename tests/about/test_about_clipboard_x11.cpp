@@ -150,6 +150,9 @@ void TestAboutClipboardX11::initTestCase() {
     // The application is made here, on the new server, whatever platform the caller set.
     qputenv("DISPLAY", display.toLatin1());
     qputenv("QT_QPA_PLATFORM", "xcb");
+    // No session bus for the application under test: without an address, libdbus would try
+    // to autolaunch one through the new server (and leaks where it cannot).
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
     static int argc = 1;
     static char name[] = "test_about_clipboard_x11";
     static char* argv[] = {name, nullptr};
