@@ -9,6 +9,10 @@
 // one more candidate for the message's source; the next real change, or the message shown,
 // settles the question again.
 //
+// The window's write-back must leave the input boxes alone: an edit of one box leaves the other
+// three exactly as they were (text, caret, selection, undo history), and an edit that changed
+// a box's text can be undone, which a box whose text was set anew could not.
+//
 // The run is reproducible: VARNHOLT_MONKEY_SEED and VARNHOLT_MONKEY_EDITS override the seed and
 // the number of edits, and a failure names the seed, the edit and the edits before it.
 #include "calculator_dialog.h"
@@ -106,7 +110,8 @@ struct Key {
     const char* name;
 };
 
-// Keys that edit, move the caret or select; Enter must change nothing and close nothing.
+// Keys that edit, move the caret or select; Enter must change nothing and close nothing. A key
+// listed twice comes twice as often.
 const std::array<Key, 24> kKeys = {{
     {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
     {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
@@ -134,19 +139,24 @@ const std::array<Key, 24> kKeys = {{
     {Qt::Key_Return, Qt::NoModifier, "Enter"},
 }};
 
-// Carries out one random edit on the box and says what it was.
-QString RandomEdit(Random& random, QLineEdit* box) {
+struct Edit {
+    QString description;
+    bool undo = false; // an undo may leave nothing more to undo
+};
+
+// Carries out one random edit on the box.
+Edit RandomEdit(Random& random, QLineEdit* box) {
     const int kind = random.Below(100);
     if (kind < 40) {
         const QString text = RandomTyping(random);
         QTest::keyClicks(box, text);
-        return "type " + Shorten(text);
+        return {"type " + Shorten(text)};
     }
     if (kind < 55) {
         const QString text = RandomPaste(random);
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        return "paste " + Shorten(text);
+        return {"paste " + Shorten(text)};
     }
     // Every edit of a box with a long text lays all of it out again: such boxes are emptied
     // more often, which keeps the run short and still edits long texts a few hundred times.
@@ -154,12 +164,33 @@ QString RandomEdit(Random& random, QLineEdit* box) {
         // Empties the box the way a person does.
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Delete);
-        return QStringLiteral("Ctrl+A, Delete");
+        return {QStringLiteral("Ctrl+A, Delete")};
     }
     const Key& key = random.Pick(kKeys);
     QTest::keyClick(box, key.key, key.modifiers);
-    return QString::fromLatin1(key.name);
+    return {QString::fromLatin1(key.name),
+            key.key == Qt::Key_Z && key.modifiers == Qt::ControlModifier};
 }
+
+// What an edit of another box must not change.
+struct BoxState {
+    QString text;
+    int cursor;
+    int selectionStart;
+    QString selection;
+    bool undo;
+    bool redo;
+
+    static BoxState Of(const QLineEdit* box) {
+        return {box->text(),         box->cursorPosition(),  box->selectionStart(),
+                box->selectedText(), box->isUndoAvailable(), box->isRedoAvailable()};
+    }
+    bool operator!=(const BoxState& other) const {
+        return text != other.text || cursor != other.cursor ||
+               selectionStart != other.selectionStart || selection != other.selection ||
+               undo != other.undo || redo != other.redo;
+    }
+};
 
 QString Text(const QLineEdit* box) {
     return box ? box->text() : QString();
@@ -229,23 +260,40 @@ private slots:
             if (!input.box->hasFocus()) {
                 input.box->setFocus(Qt::MouseFocusReason);
             }
+            std::array<BoxState, 4> untouched;
+            for (std::size_t b = 0; b < inputs.size(); ++b) {
+                untouched[b] = BoxState::Of(inputs[b].box);
+            }
             const QString before = input.box->text();
             longTextEdits += before.size() > 1000;
             notified = {false, false};
+            const Edit edit = RandomEdit(random, input.box);
             recent.push_back(QStringLiteral("#%1 %2: ").arg(i).arg(input.box->objectName()) +
-                             RandomEdit(random, input.box));
+                             edit.description);
             if (recent.size() > 8) {
                 recent.pop_front();
             }
+
+            QStringList problems;
             const unsigned source = input.group == 0 ? kLoss : kSwr;
             if (input.box->text() != before) {
                 changed[input.group] = true;
                 sources = source;
                 ++changingEdits;
                 longestText = std::max(longestText, input.box->text().size());
+                if (!edit.undo && !input.box->isUndoAvailable()) {
+                    problems << input.box->objectName() +
+                                    " was set anew: its edit cannot be undone";
+                }
             } else if (notified[input.group]) {
                 sources |= source;
                 ++sameTextEdits;
+            }
+            for (std::size_t b = 0; b < inputs.size(); ++b) {
+                if (inputs[b].box != input.box && BoxState::Of(inputs[b].box) != untouched[b]) {
+                    problems << inputs[b].box->objectName() + " changed (text, caret, selection or "
+                                                              "undo) by an edit of another box";
+                }
             }
 
             const CalcOutcome loss = Outcome(CalcLossFromSwr, lossLength, lossSwr);
@@ -264,8 +312,22 @@ private slots:
                 }
             }
             sources = matching;
-            if (lossResult->text() != wantLoss || swrResult->text() != wantSwr || matching == 0 ||
-                !dialog.isVisible()) {
+            if (lossResult->text() != wantLoss) {
+                problems << "IDC_LOSS_RESULT = " + Shorten(lossResult->text()) + ", want " +
+                                Shorten(wantLoss);
+            }
+            if (swrResult->text() != wantSwr) {
+                problems << "IDC_SWR_RESULT = " + Shorten(swrResult->text()) + ", want " +
+                                Shorten(wantSwr);
+            }
+            if (matching == 0) {
+                problems << "IDC_MESSAGES = " + Shorten(message) + ", want " +
+                                wantMessages.join(" or ");
+            }
+            if (!dialog.isVisible()) {
+                problems << QStringLiteral("the window has closed");
+            }
+            if (!problems.isEmpty()) {
                 QStringList report;
                 report
                     << QStringLiteral("seed %1, after edit %2; the last edits:").arg(seed).arg(i);
@@ -273,13 +335,7 @@ private slots:
                 for (const Input& in : inputs) {
                     report << in.box->objectName() + " = " + Shorten(in.box->text());
                 }
-                report << "IDC_LOSS_RESULT = " + Shorten(lossResult->text()) + ", want " +
-                              Shorten(wantLoss)
-                       << "IDC_SWR_RESULT = " + Shorten(swrResult->text()) + ", want " +
-                              Shorten(wantSwr)
-                       << "IDC_MESSAGES = " + Shorten(message) + ", want " +
-                              wantMessages.join(" or ")
-                       << QStringLiteral("window visible: %1").arg(dialog.isVisible());
+                report.append(problems);
                 QFAIL(qPrintable(report.join("\n   ")));
             }
             for (const QString& result : {wantLoss, wantSwr}) {
