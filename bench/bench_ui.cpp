@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -36,7 +37,7 @@ constexpr int kWaitMs = 5000; // longest wait for a window to show or paint
 // not pile up during a run, as they would not between a user's keystrokes.
 constexpr benchmark::IterationCount kKeysPerEventLoopVisit = 64;
 
-// Notes the first paint of one widget.
+// Notes the first paint of the widget it filters.
 class PaintWatcher : public QObject {
 public:
     bool painted = false;
@@ -74,8 +75,8 @@ bool ShowCalculator() {
 }
 
 // The calculator window's controls written with plain Qt: the same kinds, texts, pixel
-// rectangles, picture and window flags, with none of the template, data-exchange and
-// message-map machinery.
+// rectangles, picture, buddies and window flags, with none of the template, data-exchange and
+// message-map machinery, and without fitting static texts to the font.
 std::unique_ptr<QDialog> MakeBaselineDialog() {
     auto dialog = std::make_unique<QDialog>();
     const DialogTemplate& dt = kCalculatorTemplate;
@@ -187,7 +188,7 @@ void StartupToFirstPaintBaseline(benchmark::State& state) {
 }
 
 // Types into `edit` of the shown, active `window`: a digit, then Backspace, and so on, one
-// key per iteration, so the text alternates between `text` and `text` plus the digit.
+// key per iteration, so the box's text alternates between what it held and that plus "0".
 void TypeDigitAndBackspace(benchmark::State& state, QWidget& window, QLineEdit& edit) {
     if (!QTest::qWaitForWindowActive(&window, kWaitMs) || QApplication::focusWidget() != &edit) {
         state.SkipWithError("the window did not become active with the focus in its box");
@@ -285,6 +286,26 @@ bool SameControls() {
     return true;
 }
 
+// A RatioReporter that follows --benchmark_color: a reporter handed to RunSpecifiedBenchmarks
+// keeps the colours it was constructed with, whatever the flag says, and CI logs would fill
+// with escape codes. Reads the flag before benchmark::Initialize removes it.
+class ColorAwareRatioReporter : public RatioReporter {
+public:
+    ColorAwareRatioReporter(std::vector<Pair> pairs, int argc, char** argv)
+        : RatioReporter(std::move(pairs)) {
+        bool color = isatty(fileno(stdout)) != 0;
+        const std::string flag = "--benchmark_color=";
+        for (int i = 1; i < argc; ++i) {
+            const std::string arg = argv[i];
+            if (arg.rfind(flag, 0) == 0) {
+                const std::string value = arg.substr(flag.size());
+                color = value == "auto" ? color : value == "true" || value == "yes" || value == "1";
+            }
+        }
+        output_options_ = color ? OO_ColorTabular : OO_Tabular;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -296,6 +317,14 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
 
+    ColorAwareRatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
+                                      {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}},
+                                     argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+
     if (!SameControls()) {
         std::fprintf(stderr, "the plain dialog does not match the calculator window\n");
         return 1;
@@ -306,9 +335,6 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
-                            {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
