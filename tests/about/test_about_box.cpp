@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -85,14 +84,15 @@ QAction* MenuAction(CDialog& dialog, const QString& text) {
 // A modal run blocks the call that started it, so whatever is looked at while the About box
 // is open is looked at from inside its event loop: the probe waits for the next About box to
 // be the active modal window, runs `whileOpen` once and logs the box's end and destruction.
-// A box still open 5 s after `whileOpen` is ended, so that a failing test cannot hang.
+// A box not found within 5 s, or still open 5 s after `whileOpen`, is ended, so that a
+// failing test cannot hang in its modal run.
 class AboutBoxProbe {
 public:
     AboutBoxProbe(QStringList& log, std::function<void(CDialog&)> whileOpen)
         : m_log(log), m_whileOpen(std::move(whileOpen)) {
-        m_poll.setInterval(5);
         QObject::connect(&m_poll, &QTimer::timeout, [this]() { Poll(); });
-        m_poll.start();
+        m_poll.start(5);
+        m_since.start();
     }
 
     bool seen() const { return m_seen; }
@@ -100,34 +100,42 @@ public:
 
 private:
     void Poll() {
-        if (!m_seen) {
-            auto* box = dynamic_cast<CDialog*>(QApplication::activeModalWidget());
-            if (!box || box->objectName() != QLatin1String("IDD_ABOUT") ||
-                QGuiApplication::focusWindow() != box->windowHandle()) {
-                return;
-            }
-            m_seen = true;
-            m_box = box;
-            m_log << "box open";
-            QObject::connect(box, &QDialog::finished, [this](int result) {
-                m_result = result;
-                m_log << "box finished";
-            });
-            QObject::connect(box, &QObject::destroyed, [this]() { m_log << "box destroyed"; });
-            m_openFor.start();
-            m_whileOpen(*box);
-        } else if (!m_box || !m_box->isVisible()) {
+        if (m_seen && (!m_box || !m_box->isVisible())) {
             m_poll.stop();
-        } else if (m_openFor.elapsed() > 5000) {
-            m_log << "box left open";
-            m_box->EndDialog(IDCANCEL);
+            return;
         }
+        if (m_since.elapsed() > 5000) {
+            m_log << (m_seen ? "box left open" : "no box became the active modal window");
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* box = dynamic_cast<CDialog*>(widget);
+                    box && box->isVisible() && box->objectName() == QLatin1String("IDD_ABOUT")) {
+                    box->EndDialog(IDCANCEL);
+                }
+            }
+            m_poll.stop();
+            return;
+        }
+        auto* box = dynamic_cast<CDialog*>(QApplication::activeModalWidget());
+        if (m_seen || !box || box->objectName() != QLatin1String("IDD_ABOUT") ||
+            QGuiApplication::focusWindow() != box->windowHandle()) {
+            return;
+        }
+        m_seen = true;
+        m_box = box;
+        m_log << "box open";
+        QObject::connect(box, &QDialog::finished, [this](int result) {
+            m_result = result;
+            m_log << "box finished";
+        });
+        QObject::connect(box, &QObject::destroyed, [this]() { m_log << "box destroyed"; });
+        m_since.restart();
+        m_whileOpen(*box);
     }
 
     QStringList& m_log;
     std::function<void(CDialog&)> m_whileOpen;
     QTimer m_poll;
-    QElapsedTimer m_openFor;
+    QElapsedTimer m_since; // since the probe started, then since the box opened
     QPointer<CDialog> m_box;
     bool m_seen = false;
     int m_result = -1;
@@ -412,18 +420,23 @@ void TestAboutBox::ownerIsMainWindowBeforeActiveWindow() {
 
 void TestAboutBox::windowMenuItems_data() {
     QTest::addColumn<bool>("calculator");
+    QTest::addColumn<int>("openings");    // the dialog opened this often, then looked at
     QTest::addColumn<QList<uint>>("ids"); // 0 for a separator
     QTest::addColumn<QStringList>("texts");
 
+    const QList<uint> calculatorIds = {SC_MINIMIZE, SC_CLOSE, 0, IDM_ABOUT};
+    const QStringList calculatorTexts = {"Mi&nimize", "&Close", "", "&About Varnholt..."};
     QTest::newRow("calculator: minimize, close, separator, About")
-        << true << QList<uint>{SC_MINIMIZE, SC_CLOSE, 0, IDM_ABOUT}
-        << QStringList{"Mi&nimize", "&Close", "", "&About Varnholt..."};
+        << true << 1 << calculatorIds << calculatorTexts;
+    QTest::newRow("calculator opened a second time: the same four items")
+        << true << 2 << calculatorIds << calculatorTexts;
     QTest::newRow("About box: close only")
-        << false << QList<uint>{SC_CLOSE} << QStringList{"&Close"};
+        << false << 1 << QList<uint>{SC_CLOSE} << QStringList{"&Close"};
 }
 
 void TestAboutBox::windowMenuItems() {
     QFETCH(bool, calculator);
+    QFETCH(int, openings);
     QFETCH(QList<uint>, ids);
     QFETCH(QStringList, texts);
 
@@ -432,6 +445,10 @@ void TestAboutBox::windowMenuItems() {
         dialog = std::make_unique<CCalculatorDialog>();
     } else {
         dialog = std::make_unique<CAboutDialog>();
+    }
+    for (int i = 1; i < openings; ++i) {
+        QVERIFY(dialog->Create());
+        dialog->EndDialog(IDCANCEL);
     }
     QVERIFY(dialog->Create());
     CMenu* menu = dialog->GetSystemMenu(FALSE);

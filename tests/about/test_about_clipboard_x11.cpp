@@ -63,35 +63,16 @@ pid_t StartXvfb(const QString& xvfb, QString& display, QString& failure) {
         return -1;
     }
 
+    // Xvfb writes the number and a newline once it is ready; end of file means it has ended.
     QByteArray number;
-    timespec start{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    for (;;) {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const long waited =
-            (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
-        pollfd watch{ready[0], POLLIN, 0};
-        if (waited > 20000 || poll(&watch, 1, int(20000 - waited)) <= 0) {
-            failure = QStringLiteral("Xvfb gave no display number within 20 s");
-            break;
-        }
-        char c = 0;
-        const ssize_t got = read(ready[0], &c, 1);
-        if (got <= 0) {
-            failure = QStringLiteral("Xvfb could not start");
-            break;
-        }
-        if (c == '\n') {
-            break;
-        }
+    char c = 0;
+    pollfd watch{ready[0], POLLIN, 0};
+    while (poll(&watch, 1, 20000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n') {
         number += c;
     }
     close(ready[0]);
-    if (!failure.isEmpty() || number.isEmpty()) {
-        if (failure.isEmpty()) {
-            failure = QStringLiteral("Xvfb wrote no display number");
-        }
+    if (c != '\n' || number.isEmpty()) {
+        failure = QStringLiteral("Xvfb could not start (no display number within 20 s)");
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         return -1;
