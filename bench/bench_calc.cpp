@@ -67,9 +67,10 @@ BENCHMARK(SwrFromLossBaseline);
 } // namespace
 
 int main(int argc, char** argv) {
+    RatioReporter reporter(
+        {{"LossFromSwr", "LossFromSwrBaseline", 1.5}, {"SwrFromLoss", "SwrFromLossBaseline", 1.5}},
+        argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter({{"LossFromSwr", "LossFromSwrBaseline", 1.5},
-                            {"SwrFromLoss", "SwrFromLossBaseline", 1.5}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

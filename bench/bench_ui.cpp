@@ -286,26 +286,6 @@ bool SameControls() {
     return true;
 }
 
-// A RatioReporter that follows --benchmark_color: a reporter handed to RunSpecifiedBenchmarks
-// keeps the colours it was constructed with, whatever the flag says, and CI logs would fill
-// with escape codes. Reads the flag before benchmark::Initialize removes it.
-class ColorAwareRatioReporter : public RatioReporter {
-public:
-    ColorAwareRatioReporter(std::vector<Pair> pairs, int argc, char** argv)
-        : RatioReporter(std::move(pairs)) {
-        bool color = isatty(fileno(stdout)) != 0;
-        const std::string flag = "--benchmark_color=";
-        for (int i = 1; i < argc; ++i) {
-            const std::string arg = argv[i];
-            if (arg.rfind(flag, 0) == 0) {
-                const std::string value = arg.substr(flag.size());
-                color = value == "auto" ? color : value == "true" || value == "yes" || value == "1";
-            }
-        }
-        output_options_ = color ? OO_ColorTabular : OO_Tabular;
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -317,9 +297,9 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
 
-    ColorAwareRatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
-                                      {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}},
-                                     argc, argv);
+    RatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
+                            {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}},
+                           argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

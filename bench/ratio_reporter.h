@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -17,7 +18,11 @@ public:
         double target;        // the ratio subject/baseline we aim to stay below
     };
 
-    explicit RatioReporter(std::vector<Pair> pairs) : m_pairs(std::move(pairs)) {}
+    // Reads --benchmark_color from the command line (before benchmark::Initialize removes it):
+    // a reporter handed to RunSpecifiedBenchmarks keeps the colours it was made with.
+    RatioReporter(std::vector<Pair> pairs, int argc, char** argv)
+        : ConsoleReporter(ColorWanted(argc, argv) ? OO_ColorTabular : OO_Tabular),
+          m_pairs(std::move(pairs)) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
@@ -37,6 +42,8 @@ public:
             const auto subject = m_times.find(pair.subject);
             const auto baseline = m_times.find(pair.baseline);
             if (subject == m_times.end() || baseline == m_times.end() || baseline->second <= 0) {
+                std::printf("%-34s not run, or its baseline %s not run\n", pair.subject.c_str(),
+                            pair.baseline.c_str());
                 continue;
             }
             const double ratio = subject->second / baseline->second;
@@ -49,6 +56,21 @@ public:
     }
 
 private:
+    static bool ColorWanted(int argc, char** argv) {
+        bool color = isatty(fileno(stdout)) != 0;
+        const std::string flag = "--benchmark_color=";
+        for (int i = 1; i < argc; ++i) {
+            const std::string arg = argv[i];
+            if (arg.rfind(flag, 0) == 0) {
+                const std::string value = arg.substr(flag.size());
+                if (value != "auto") {
+                    color = value == "true" || value == "yes" || value == "1";
+                }
+            }
+        }
+        return color;
+    }
+
     std::vector<Pair> m_pairs;
     std::map<std::string, double> m_times;
     std::map<std::string, std::string> m_units;
