@@ -44,6 +44,7 @@ status=0
 if $ci; then
     build_and_test build-ci -DVARNHOLT_WERROR=ON || status=1
     ./build-ci/bench/bench_calc --benchmark_min_time=0.2 --benchmark_color=false || status=1
+    ./build-ci/bench/bench_ui --benchmark_color=false || status=1
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         build_and_test build-asan -DVARNHOLT_SANITIZE=ON -DVARNHOLT_BENCHMARKS=OFF \
