@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
@@ -200,6 +201,9 @@ private slots:
             {nullptr, "5", I, kInfinity, kBorderLength},
             {M, "-", I, kInfinity, kBorderLength},
             {nullptr, "1", I, I, kLengthLow},
+            {D, "Ctrl+A", I, I, kLengthLow},
+            {nullptr, "-", I, kInfinity, kBorder},
+            {nullptr, "3", I, I, kLossLow},
         };
         QTest::newRow("success in either group clears the other's message") << Script{
             {D, "5", "", kInfinity, kBorderLength},
