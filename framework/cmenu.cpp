@@ -7,7 +7,9 @@
 CMenu::CMenu(QWidget* parent, QObject* receiver, void (*choose)(QObject*, UINT))
     : m_menu(new QMenu(parent)), m_receiver(receiver), m_choose(choose) {}
 
-CMenu::~CMenu() = default; // the QMenu belongs to its parent widget
+// A CMenu owns its menu. A dialog destroys its CMenu before Qt deletes the dialog's children,
+// so the menu is deleted once.
+CMenu::~CMenu() { delete m_menu; }
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const CString& text) {
     if (flags & MF_SEPARATOR) {
