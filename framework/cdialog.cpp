@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -33,6 +35,27 @@ bool HasMnemonic(const QString& text) {
     return false;
 }
 
+// Dialog base units as the window system computes them from a dialog font: the average width
+// of the 52 letters, each measured alone (no kerning), and the character height. Measuring
+// glyphs costs more than building the rest of a dialog, and the result depends on the font
+// alone, so it is kept per font.
+QSize DialogBaseUnits(const QFont& font) {
+    static QHash<QString, QSize> known;
+    const QString key = font.key();
+    if (const auto found = known.constFind(key); found != known.constEnd()) {
+        return *found;
+    }
+    const QFontMetrics metrics(font);
+    int letters = 0;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        letters +=
+            metrics.horizontalAdvance(QChar(c)) + metrics.horizontalAdvance(QChar(c - 'A' + 'a'));
+    }
+    const QSize units((letters / 26 + 1) / 2, metrics.height());
+    known.insert(key, units);
+    return units;
+}
+
 // Windows rounds dialog units to pixels with MulDiv: to the nearest pixel.
 int MulDiv(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
@@ -40,11 +63,49 @@ int MulDiv(int value, int numerator, int denominator) {
 
 } // namespace
 
+namespace {
+
+// Decoded images by resource ID. Pixmaps belong to the Qt application that made them, so the
+// caches empty when it ends.
+QHash<UINT, QIcon> g_icons;
+QHash<UINT, QPixmap> g_pictures;
+
+void ForgetImages() {
+    g_icons.clear();
+    g_pictures.clear();
+}
+
+void RememberImagesUntilTheEnd() {
+    if (g_icons.isEmpty() && g_pictures.isEmpty()) {
+        qAddPostRoutine(ForgetImages);
+    }
+}
+
+// The largest image of an icon group or bitmap, decoded once.
+QPixmap LoadImage(UINT id) {
+    if (const auto found = g_pictures.constFind(id); found != g_pictures.constEnd()) {
+        return *found;
+    }
+    const std::vector<const char* const*> images = AfxFindImages(id);
+    const QPixmap pixmap = images.empty() ? QPixmap() : QPixmap(images.front());
+    RememberImagesUntilTheEnd();
+    g_pictures.insert(id, pixmap);
+    return pixmap;
+}
+
+} // namespace
+
 HICON AfxLoadIcon(UINT id) {
+    // Icons are shared: every load of the same resource gives the same icon, decoded once.
+    if (const auto found = g_icons.constFind(id); found != g_icons.constEnd()) {
+        return *found;
+    }
     QIcon icon;
     for (const char* const* xpm : AfxFindImages(id)) {
         icon.addPixmap(QPixmap(xpm));
     }
+    RememberImagesUntilTheEnd();
+    g_icons.insert(id, icon);
     return icon;
 }
 
@@ -122,11 +183,17 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-void CDialog::EndDialog(int nResult) { done(nResult); }
+void CDialog::EndDialog(int nResult) {
+    done(nResult);
+}
 
-void CDialog::reject() { OnCancel(); }
+void CDialog::reject() {
+    OnCancel();
+}
 
 QWidget* CDialog::GetDlgItem(UINT id) const {
     const auto found = m_controls.find(id);
@@ -163,9 +230,13 @@ void CDialog::SetIcon(const HICON& icon, BOOL) {
     setWindowIcon(icon);
 }
 
-int CDialog::DialogUnitsToPixelsX(int x) const { return MulDiv(x, m_baseUnitX, 4); }
+int CDialog::DialogUnitsToPixelsX(int x) const {
+    return MulDiv(x, m_baseUnitX, 4);
+}
 
-int CDialog::DialogUnitsToPixelsY(int y) const { return MulDiv(y, m_baseUnitY, 8); }
+int CDialog::DialogUnitsToPixelsY(int y) const {
+    return MulDiv(y, m_baseUnitY, 8);
+}
 
 INT_PTR CDialog::DoModal() {
     CreateFromTemplate();
@@ -223,14 +294,9 @@ void CDialog::CreateFromTemplate() {
         setObjectName(QString::fromUtf8(m_template->name));
         setWindowTitle(QString::fromUtf8(m_template->caption));
 
-        // Dialog base units as the window system computes them from the dialog font.
-        const QFontMetrics metrics(font());
-        m_baseUnitX = (metrics.horizontalAdvance(
-                           "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") /
-                           26 +
-                       1) /
-                      2;
-        m_baseUnitY = metrics.height();
+        const QSize baseUnits = DialogBaseUnits(font());
+        m_baseUnitX = baseUnits.width();
+        m_baseUnitY = baseUnits.height();
         setFixedSize(DialogUnitsToPixelsX(m_template->cx), DialogUnitsToPixelsY(m_template->cy));
 
         std::vector<QWidget*> created;
@@ -267,6 +333,8 @@ void CDialog::CreateFromTemplate() {
         });
     }
 
+    // Each opening starts with a fresh window menu, as a newly made window has.
+    m_systemMenu.reset();
     if (OnInitDialog()) {
         // The first tab stop takes the focus.
         for (std::size_t i = 0; i < m_template->itemCount; ++i) {
@@ -322,7 +390,8 @@ QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
             box->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
             box->setFocusPolicy(focus);
             box->setGeometry(rect);
-            connect(box, &QPlainTextEdit::textChanged, this, [this, id]() { SendNotify(EN_UPDATE, id); });
+            connect(box, &QPlainTextEdit::textChanged, this,
+                    [this, id]() { SendNotify(EN_UPDATE, id); });
             control = box;
         } else {
             auto* edit = new QLineEdit(this);
@@ -330,7 +399,8 @@ QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
             edit->setFrame(item.style & WS_BORDER);
             edit->setFocusPolicy(focus);
             edit->setGeometry(rect);
-            connect(edit, &QLineEdit::textChanged, this, [this, id]() { SendNotify(EN_UPDATE, id); });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, id]() { SendNotify(EN_UPDATE, id); });
             control = edit;
         }
         break;
@@ -349,8 +419,7 @@ QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
     case ControlKind::Picture: {
         // Images are shown at their own pixel size; the rectangle gives their position.
         auto* label = new QLabel(this);
-        const std::vector<const char* const*> images = AfxFindImages(item.text.image);
-        const QPixmap pixmap = images.empty() ? QPixmap() : QPixmap(images.front());
+        const QPixmap pixmap = LoadImage(item.text.image);
         label->setPixmap(pixmap);
         if (item.style & SS_SUNKEN) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -372,60 +441,68 @@ QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
 
 void CDialog::FitStaticTexts() {
     // Where the desktop font is wider or taller than the template's, a static text gets the
-    // room it needs, up to its neighbour to the right or below, or the dialog's edge.
+    // room it needs. Laying out a wrapped text is the costly part of making a dialog, so it is
+    // done at two widths at the most.
     const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    auto nearest = [&](const QWidget* label, const QRect& rect, bool toTheRight) {
+        int limit = toTheRight ? width() : height();
+        for (const QWidget* other : children) {
+            if (other == label || qobject_cast<const QGroupBox*>(other) ||
+                !other->isVisibleTo(this)) {
+                continue;
+            }
+            const QRect g = other->geometry();
+            if (toTheRight && g.left() >= rect.right() && g.top() <= rect.bottom() &&
+                g.bottom() >= rect.top()) {
+                limit = std::min(limit, g.left());
+            } else if (!toTheRight && g.top() >= rect.bottom() && g.left() <= rect.right() &&
+                       g.right() >= rect.left()) {
+                limit = std::min(limit, g.top());
+            }
+        }
+        return limit;
+    };
+
     for (QWidget* child : children) {
         auto* label = qobject_cast<QLabel*>(child);
         if (!label || !label->pixmap().isNull() || label->text().isEmpty()) {
             continue;
         }
         QRect rect = label->geometry();
-        auto blocks = [&](const QWidget* other) {
-            return other != label && other->isVisibleTo(this) &&
-                   !qobject_cast<const QGroupBox*>(other);
-        };
         const QFontMetrics metrics(label->font());
-        const int oneLine = metrics.height();
-        const int needWidth = label->sizeHint().width();
-        if (rect.height() < 2 * oneLine && needWidth > rect.width()) {
-            int limit = width();
-            for (const QWidget* other : children) {
-                const QRect g = other->geometry();
-                if (blocks(other) && g.left() >= rect.right() && g.top() <= rect.bottom() &&
-                    g.bottom() >= rect.top()) {
-                    limit = std::min(limit, g.left());
-                }
+        if (rect.height() < 2 * metrics.height()) {
+            // A one-line text: as wide as its text, up to its neighbour to the right.
+            const int needWidth =
+                metrics.size(Qt::TextShowMnemonic, label->text()).width() + 2 * label->margin();
+            if (needWidth > rect.width()) {
+                rect.setWidth(std::min(needWidth, nearest(label, rect, true) - rect.left()));
             }
-            rect.setWidth(std::min(needWidth, limit - rect.left()));
-        }
-        // Room below first; where that is not enough, a wrapped text may also use the space
-        // to its right up to the dialog's edge.
-        auto bottomLimit = [&](const QRect& r) {
-            int limit = height();
-            for (const QWidget* other : children) {
-                const QRect g = other->geometry();
-                if (blocks(other) && g.top() >= r.bottom() && g.left() <= r.right() &&
-                    g.right() >= r.left()) {
-                    limit = std::min(limit, g.top());
-                }
+            if (needWidth <= rect.width()) {
+                label->setGeometry(rect);
+                continue;
             }
-            return limit;
-        };
-        if (label->heightForWidth(rect.width()) > rect.height()) {
-            rect.setHeight(std::min(label->heightForWidth(rect.width()),
-                                    bottomLimit(rect) - rect.top()));
         }
-        while (label->heightForWidth(rect.width()) > rect.height() && rect.right() < width() - 2) {
-            rect.setWidth(rect.width() + 1);
-            rect.setHeight(std::max(rect.height(), std::min(label->heightForWidth(rect.width()),
-                                                            bottomLimit(rect) - rect.top())));
+        // A wrapped text: down to its neighbour below and, where that is not enough, across
+        // to the dialog's edge.
+        int needHeight = label->heightForWidth(rect.width());
+        if (needHeight > rect.height()) {
+            QRect widest = rect;
+            widest.setRight(width() - 3);
+            const int room = nearest(label, widest, false) - rect.top();
+            if (needHeight > room && widest.width() > rect.width()) {
+                rect = widest;
+                needHeight = label->heightForWidth(rect.width());
+            }
+            rect.setHeight(std::max(rect.height(), std::min(needHeight, room)));
         }
         label->setGeometry(rect);
     }
 }
 
 void CDialog::CenterWindow() {
-    // A template at (0, 0) opens centred over its owner, or over the screen's work area.
+    // A template at (0, 0) opens centred over its owner, or over the screen's work area: the
+    // whole window, frame included. Where the window system has not told this window's frame
+    // yet, the owner's frame is the best estimate.
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     QRect area;
     if (owner && owner->isVisible()) {
@@ -433,9 +510,19 @@ void CDialog::CenterWindow() {
     } else if (const QScreen* s = screen()) {
         area = s->availableGeometry();
     }
-    if (area.isValid()) {
-        move(area.center() - QPoint(width() / 2, height() / 2));
+    if (!area.isValid()) {
+        return;
     }
+    if (!windowHandle()) {
+        create();
+    }
+    QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull() && owner && owner->windowHandle()) {
+        frame = owner->windowHandle()->frameMargins();
+    }
+    const QSize outer = size().grownBy(frame);
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {
