@@ -1,6 +1,7 @@
 #include "about_dialog.h"
 
 #include "resource.h"
+#include "version.h"
 
 #include <QLineEdit>
 
@@ -9,7 +10,8 @@ BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)
 END_MESSAGE_MAP()
 
 CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUT) {
-    m_strWebAddress = "https://varnholt.example.org/";
+    // The same address names the program to the desktop (its application id).
+    m_strWebAddress = VARNHOLT_WEB_ADDRESS;
 }
 
 void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
