@@ -61,10 +61,6 @@ int MulDiv(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
 }
 
-} // namespace
-
-namespace {
-
 // Decoded images by resource ID. Pixmaps belong to the Qt application that made them, so the
 // caches empty when it ends.
 QHash<UINT, QIcon> g_icons;
