@@ -11,8 +11,8 @@
 
 #include "cdataexchange.h"
 #include "cmenu.h"
-#include "dialog_template.h"
 #include "cstring.h"
+#include "dialog_template.h"
 #include "message_map.h"
 #include "win_defs.h"
 

@@ -9,7 +9,9 @@ CMenu::CMenu(QWidget* parent, QObject* receiver, void (*choose)(QObject*, UINT))
 
 // A CMenu owns its menu. A dialog destroys its CMenu before Qt deletes the dialog's children,
 // so the menu is deleted once.
-CMenu::~CMenu() { delete m_menu; }
+CMenu::~CMenu() {
+    delete m_menu;
+}
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const CString& text) {
     if (flags & MF_SEPARATOR) {
@@ -32,7 +34,9 @@ BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const CString& text) {
     return TRUE;
 }
 
-int CMenu::GetMenuItemCount() const { return static_cast<int>(m_menu->actions().size()); }
+int CMenu::GetMenuItemCount() const {
+    return static_cast<int>(m_menu->actions().size());
+}
 
 UINT CMenu::GetMenuItemID(int pos) const {
     const QAction* action = m_menu->actions().value(pos);

@@ -6,7 +6,9 @@ namespace {
 CWinApp* g_app = nullptr;
 }
 
-CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) { g_app = this; }
+CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this) {
@@ -14,13 +16,21 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-int CWinApp::Run() { return QApplication::exec(); }
+int CWinApp::Run() {
+    return QApplication::exec();
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
 int AfxWinMain(int argc, char* argv[]) {
     // Qt acts on arguments such as -reverse, -style and -platform; the program reads no command

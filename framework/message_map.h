@@ -24,29 +24,28 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* entries;
 };
 
-#define DECLARE_MESSAGE_MAP()                                                                   \
-protected:                                                                                      \
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                  \
-    const AFX_MSGMAP* theClass::GetMessageMap() const {                                         \
-        using ThisClass = theClass;                                                             \
-        using TheBaseClass = baseClass;                                                         \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                            \
+        using ThisClass = theClass;                                                                \
+        using TheBaseClass = baseClass;                                                            \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
-#define END_MESSAGE_MAP()                                                                       \
-    {0, 0, 0, nullptr, nullptr}                                                                 \
-    }                                                                                           \
-    ;                                                                                           \
-    static const AFX_MSGMAP map = {TheBaseClass::GetMessageMap(), entries};                       \
-    return &map;                                                                                \
+#define END_MESSAGE_MAP()                                                                          \
+    { 0, 0, 0, nullptr, nullptr }                                                                  \
+    }                                                                                              \
+    ;                                                                                              \
+    static const AFX_MSGMAP map = {TheBaseClass::GetMessageMap(), entries};                        \
+    return &map;                                                                                   \
     }
 
-#define ON_CONTROL(code, id, memberFxn)                                                         \
+#define ON_CONTROL(code, id, memberFxn)                                                            \
     {WM_COMMAND, code, id, static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
 
 #define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_WM_SYSCOMMAND()                                                                      \
-    {WM_SYSCOMMAND, 0, 0, nullptr,                                                              \
-     static_cast<AFX_PMSG_SYSCOMMAND>(&ThisClass::OnSysCommand)},
+#define ON_WM_SYSCOMMAND()                                                                         \
+    {WM_SYSCOMMAND, 0, 0, nullptr, static_cast<AFX_PMSG_SYSCOMMAND>(&ThisClass::OnSysCommand)},
