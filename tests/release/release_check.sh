@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
 # Checks of the installed and packaged program, one per ctest test:
-#   release_check.sh stage    BUILD STAGE             install BUILD into the DESTDIR STAGE
-#   release_check.sh files    STAGE ID                the installed files, exactly
-#   release_check.sh desktop  STAGE ID                desktop-file-validate on the desktop entry
-#   release_check.sh metainfo STAGE ID VERSION DATE   appstreamcli on the AppStream metadata
-#   release_check.sh windres  RC INCLUDE VERSION      the Windows resource script compiles
-#   release_check.sh deb      CPACKCONFIG STAGE VERSION  the Debian package cpack makes
-# Exits 77 (skipped) only where a tool the check needs is not installed. CMAKE and CPACK name
-# the build's own cmake and cpack.
+#   release_check.sh stage    BUILD STAGE                install BUILD into the DESTDIR STAGE
+#   release_check.sh files    STAGE ID                   the installed files, exactly
+#   release_check.sh desktop  STAGE ID                   the desktop entry
+#   release_check.sh metainfo STAGE ID VERSION DATE      the AppStream metadata
+#   release_check.sh windres  RC INCLUDE VERSION         the Windows resources
+#   release_check.sh deb      CPACKCONFIG ID VERSION     the Debian package
+# Exits 77 (skipped) where a tool is not installed. CMAKE and CPACK name the build's own tools.
 set -euo pipefail
-cmake=${CMAKE:-cmake}
-cpack=${CPACK:-cpack}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -20,241 +17,140 @@ fail() {
 need() {
     local tool
     for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null; then
+        command -v "$tool" >/dev/null || {
             echo "SKIP: $tool is not installed" >&2
             exit 77
-        fi
+        }
     done
 }
 
-# A temporary directory of this check's own, removed on exit: ctest runs checks in parallel.
+# A directory of this check's own (ctest runs checks in parallel), removed on exit.
 make_temp() {
     temp=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-release.XXXXXX")
     trap 'rm -rf "$temp"' EXIT
 }
 
-# The files an install under /usr holds, relative to the root, sorted.
-expected_files() {
-    local id=$1
-    printf '%s\n' \
-        usr/bin/varnholt \
-        "usr/share/applications/$id.desktop" \
-        usr/share/doc/varnholt/changelog.gz \
-        usr/share/doc/varnholt/copyright \
-        usr/share/man/man1/varnholt.1.gz \
-        "usr/share/icons/hicolor/16x16/apps/$id.png" \
-        "usr/share/icons/hicolor/32x32/apps/$id.png" \
-        "usr/share/metainfo/$id.metainfo.xml" | LC_ALL=C sort
+same() {
+    [ "$2" = "$3" ] || {
+        diff -u --label expected --label actual <(echo "$2") <(echo "$3") >&2 || true
+        fail "$1: see the differences above"
+    }
 }
 
-# Every file and symbolic link below $1, relative to it, sorted.
+# What an install under /usr holds, relative to the root, sorted.
+expected_files() {
+    printf '%s\n' usr/bin/varnholt "usr/share/applications/$1.desktop" \
+        usr/share/doc/varnholt/changelog.gz usr/share/doc/varnholt/copyright \
+        usr/share/man/man1/varnholt.1.gz "usr/share/icons/hicolor/16x16/apps/$1.png" \
+        "usr/share/icons/hicolor/32x32/apps/$1.png" "usr/share/metainfo/$1.metainfo.xml" |
+        LC_ALL=C sort
+}
+
 files_below() {
     (cd "$1" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)
 }
 
-same_list() {
-    local what=$1 expected=$2 actual=$3
-    if [ "$expected" != "$actual" ]; then
-        echo "$what differs from the expected list:" >&2
-        diff -u --label expected --label actual <(echo "$expected") <(echo "$actual") >&2 || true
-        fail "$what"
-    fi
-}
-
 check_stage() {
-    local build=$1 stage=$2
-    rm -rf "$stage"
-    DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr --component varnholt
+    rm -rf "$2"
+    DESTDIR="$2" "${CMAKE:-cmake}" --install "$1" --prefix /usr --component varnholt
 }
 
 check_files() {
-    local stage=$1 id=$2
-    same_list "installed files" "$(expected_files "$id")" "$(files_below "$stage")"
-    [ -x "$stage/usr/bin/varnholt" ] || fail "usr/bin/varnholt is not executable"
-    need readelf
-    if readelf -d "$stage/usr/bin/varnholt" | grep -E 'RPATH|RUNPATH'; then
-        fail "the installed program has a library search path of its own"
-    fi
-    # The names that tie the files together.
-    local desktop="$stage/usr/share/applications/$id.desktop"
-    grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
-    grep -qx "Exec=varnholt" "$desktop" || fail "the desktop entry does not start varnholt"
-    local metainfo="$stage/usr/share/metainfo/$id.metainfo.xml"
-    grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's component id is not $id"
-    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-        fail "the metainfo does not launch $id.desktop"
+    same "installed files" "$(expected_files "$2")" "$(files_below "$1")"
+    [ -x "$1/usr/bin/varnholt" ] || fail "usr/bin/varnholt is not executable"
 }
 
 check_desktop() {
-    local stage=$1 id=$2
+    local desktop="$1/usr/share/applications/$2.desktop" key category categories
     need desktop-file-validate
-    local desktop="$stage/usr/share/applications/$id.desktop" report
-    report=$(desktop-file-validate "$desktop" 2>&1) || {
-        echo "$report"
-        fail "desktop-file-validate"
-    }
-    # Hints and warnings do not fail the check; errors make the tool fail above.
-    [ -z "$report" ] || echo "$report"
-    local key
-    for key in "Type=Application" "Name=Varnholt Calculator" "Terminal=false"; do
+    desktop-file-validate "$desktop" || fail desktop-file-validate
+    for key in "Name=Varnholt Calculator" "Icon=$2" "Exec=varnholt" "Terminal=false"; do
         grep -qx "$key" "$desktop" || fail "the desktop entry lacks $key"
     done
-    grep -qE '^Comment=.+' "$desktop" || fail "the desktop entry has no comment"
-    local categories
     categories=$(sed -n 's/^Categories=//p' "$desktop")
-    local category
     for category in Utility Calculator HamRadio; do
         [[ ";$categories" == *";$category;"* ]] || fail "Categories lacks $category: $categories"
     done
 }
 
 check_metainfo() {
-    local stage=$1 id=$2 version=$3 date=$4
+    local metainfo="$1/usr/share/metainfo/$2.metainfo.xml"
     need appstreamcli
-    local metainfo="$stage/usr/share/metainfo/$id.metainfo.xml" report
-    # Without --strict only errors fail; warnings, infos and pedantic notes are shown.
-    report=$(appstreamcli validate --no-net --pedantic --explain "$metainfo" 2>&1) || {
-        echo "$report"
-        fail "appstreamcli validate"
-    }
-    echo "$report"
-    grep -q "<release version=\"$version\" date=\"$date\"" "$metainfo" ||
-        fail "the metainfo has no release $version of $date"
+    # Only errors fail; warnings and pedantic notes are shown.
+    appstreamcli validate --no-net --pedantic --explain "$metainfo" || fail "appstreamcli validate"
+    grep -q "<id>$2</id>" "$metainfo" || fail "the component id is not $2"
+    grep -q "<launchable type=\"desktop-id\">$2.desktop</launchable>" "$metainfo" ||
+        fail "the metainfo does not launch $2.desktop"
+    grep -q "<release version=\"$3\" date=\"$4\"" "$metainfo" || fail "no release $3 of $4"
 }
 
 check_windres() {
-    local rc=$1 include=$2 version=$3
-    need x86_64-w64-mingw32-windres
-    local windres=x86_64-w64-mingw32-windres preprocessor=()
-    # windres runs the cross compiler's preprocessor; the host's does as well for a script.
-    if ! command -v x86_64-w64-mingw32-gcc >/dev/null; then
+    local windres=x86_64-w64-mingw32-windres preprocessor=() numbers=${3//./, } back group block want
+    need "$windres"
+    # Without the cross compiler, windres can use the host's preprocessor.
+    command -v x86_64-w64-mingw32-gcc >/dev/null || {
         need cpp
         preprocessor=(--preprocessor=cpp)
-    fi
+    }
     make_temp
-    "$windres" "${preprocessor[@]}" -I "$include" -i "$rc" -O res -o "$temp/varnholt.res"
-    # Read back from the compiled resource, so the check sees what a Windows build links in.
-    "$windres" -i "$temp/varnholt.res" -O rc -o "$temp/back.rc"
-    local back
-    back=$(tr -d '\r' <"$temp/back.rc")
-
-    grep -q '^LANGUAGE 9, 1$' <<<"$back" || fail "the resources are not English (United States)"
-    # The icon group 128 holds the 16- and the 32-pixel picture, 32 bits each.
-    local group
+    "$windres" "${preprocessor[@]}" -I "$2" -i "$1" -O res -o "$temp/varnholt.res"
+    # Read back from the compiled resource: what a Windows build links in.
+    back=$("$windres" -i "$temp/varnholt.res" -O rc | tr -d '\r')
+    # Icon group 128 holds a 16- and a 32-pixel picture of 32 bits each.
     group=$(sed -n '/^128 14 /,/^END/p' <<<"$back")
-    [ -n "$group" ] || fail "no icon group 128 (IDI_MAIN)"
-    grep -q 'Has 2 elements' <<<"$group" || fail "icon group 128 does not hold two pictures"
-    grep -qF '"\020\020\000\000", 1, 32,' <<<"$group" || fail "no 16x16 32-bit icon"
-    grep -qF '"\040\040\000\000", 1, 32,' <<<"$group" || fail "no 32x32 32-bit icon"
-
-    local numbers=${version//./, }
-    local expected
-    expected=$(
-        cat <<EOF
-1 VERSIONINFO
- FILEVERSION $numbers
- PRODUCTVERSION $numbers
- FILEFLAGSMASK 0x3f
- FILEOS 0x4
- FILETYPE 0x1
-BEGIN
-  BLOCK "StringFileInfo"
-  BEGIN
-    BLOCK "040904B0"
-    BEGIN
-      VALUE "Comments", ""
-      VALUE "CompanyName", ""
-      VALUE "FileDescription", "Varnholt Calculator"
-      VALUE "FileVersion", "$numbers"
-      VALUE "InternalName", "Varnholt"
-      VALUE "LegalCopyright", "Copyright (C) 2001 The Varnholt authors"
-      VALUE "LegalTrademarks", ""
-      VALUE "OriginalFilename", "Varnholt.EXE"
-      VALUE "PrivateBuild", ""
-      VALUE "ProductName", "Varnholt Calculator"
-      VALUE "ProductVersion", "$numbers"
-      VALUE "SpecialBuild", ""
-    END
-  END
-  BLOCK "VarFileInfo"
-  BEGIN
-    VALUE "Translation", 0x409, 1200
-  END
-END
+    for want in 'Has 2 elements' '"\020\020\000\000", 1, 32,' '"\040\040\000\000", 1, 32,'; do
+        grep -qF "$want" <<<"$group" || fail "icon group 128 lacks $want"
+    done
+    block=$(sed -n '/^1 VERSIONINFO/,/^END/s/^ *//p' <<<"$back")
+    while read -r want; do
+        grep -qxF "$want" <<<"$block" || fail "the version block lacks $want"
+    done <<EOF
+FILEVERSION $numbers
+PRODUCTVERSION $numbers
+FILETYPE 0x1
+BLOCK "040904B0"
+VALUE "FileDescription", "Varnholt Calculator"
+VALUE "FileVersion", "$numbers"
+VALUE "InternalName", "Varnholt"
+VALUE "LegalCopyright", "Copyright (C) 2001 The Varnholt authors"
+VALUE "OriginalFilename", "Varnholt.EXE"
+VALUE "ProductName", "Varnholt Calculator"
+VALUE "ProductVersion", "$numbers"
+VALUE "Translation", 0x409, 1200
 EOF
-    )
-    # windres leaves out the fixed part's fields that are zero (FILEFLAGS, FILESUBTYPE).
-    same_list "version block" "$expected" "$(sed -n '/^1 VERSIONINFO/,/^END/p' <<<"$back")"
 }
 
 check_deb() {
-    local config=$1 stage=$2 version=$3
-    need "$cpack" dpkg-deb dpkg-shlibdeps dpkg
+    local cpack=${CPACK:-cpack} arch deb depends report status=0
+    need "$cpack" dpkg dpkg-deb dpkg-shlibdeps lintian
     make_temp
-    "$cpack" -G DEB --config "$config" -B "$temp" >"$temp/cpack.log" 2>&1 || {
+    "$cpack" -G DEB --config "$1" -B "$temp" >"$temp/cpack.log" 2>&1 || {
         cat "$temp/cpack.log"
         fail "cpack -G DEB"
     }
-    local arch deb
     arch=$(dpkg --print-architecture)
-    deb="$temp/varnholt_${version}_$arch.deb"
-    [ -f "$deb" ] || {
-        ls "$temp"
-        fail "cpack made no $(basename "$deb")"
-    }
-
-    field() { dpkg-deb -f "$deb" "$1"; }
-    local name expected_value
-    while IFS='|' read -r name expected_value; do
-        [ "$(field "$name")" = "$expected_value" ] ||
-            fail "control field $name is '$(field "$name")', not '$expected_value'"
-    done <<EOF
-Package|varnholt
-Version|$version
-Architecture|$arch
-Maintainer|The Varnholt authors <varnholt@example.org>
-Section|hamradio
-Homepage|https://varnholt.example.org/
-EOF
-    local depends
-    depends=$(field Depends)
+    deb="$temp/varnholt_${3}_$arch.deb"
+    [ -f "$deb" ] || fail "cpack made no $(basename "$deb"): $(ls "$temp")"
+    same "control fields" "Package: varnholt
+Version: $3
+Architecture: $arch
+Maintainer: The Varnholt authors <varnholt@example.org>
+Section: hamradio
+Homepage: https://varnholt.example.org/" \
+        "$(dpkg-deb -f "$deb" Package Version Architecture Maintainer Section Homepage)"
+    depends=$(dpkg-deb -f "$deb" Depends)
     [[ "$depends" == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6: '$depends'"
-    [[ "$depends" == *libc6* ]] || fail "Depends lacks libc6: '$depends'"
-    local description
-    description=$(field Description)
-    [ "$(wc -l <<<"$description")" -ge 2 ] || fail "the description has no extended part"
-    echo "Depends: $depends"
-
-    # The package holds what an install holds, file for file; all but the (stripped) program
-    # byte for byte.
     dpkg-deb -x "$deb" "$temp/root"
-    same_list "package files" "$(files_below "$stage")" "$(files_below "$temp/root")"
-    local file
-    while read -r file; do
-        [ "$file" = usr/bin/varnholt ] || cmp "$stage/$file" "$temp/root/$file" ||
-            fail "$file in the package differs from the installed one"
-    done < <(files_below "$stage")
-    dpkg-deb -c "$deb" | awk '$1 !~ /^d/ && $2 != "root/root" { bad = 1; print }
-        END { exit bad }' || fail "files in the package not owned by root"
-
-    need lintian
-    local report status=0
+    same "package files" "$(expected_files "$2")" "$(files_below "$temp/root")"
     report=$(lintian --no-cfg --display-info --tag-display-limit 0 "$deb" 2>&1) || status=$?
     [ -z "$report" ] || echo "$report"
-    if grep -q '^E: ' <<<"$report"; then
-        fail "lintian reports errors"
-    fi
+    ! grep -q '^E: ' <<<"$report" || fail "lintian reports errors"
     [ "$status" -eq 0 ] || fail "lintian failed with status $status"
 }
 
 command=$1
 shift
 case "$command" in
-stage) check_stage "$@" ;;
-files) check_files "$@" ;;
-desktop) check_desktop "$@" ;;
-metainfo) check_metainfo "$@" ;;
-windres) check_windres "$@" ;;
-deb) check_deb "$@" ;;
+stage | files | desktop | metainfo | windres | deb) "check_$command" "$@" ;;
 *) fail "unknown check $command" ;;
 esac
