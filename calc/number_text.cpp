@@ -11,7 +11,9 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -95,8 +97,8 @@ double ReadNumber(std::string_view text) {
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone when it is out of range; atof gives infinity on
         // overflow and zero on underflow.
-        value = sawNonzero && magnitude + exponent > 0 ? std::numeric_limits<double>::infinity()
-                                                       : 0.0;
+        value =
+            sawNonzero && magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc()) {
         value = 0.0;
     }
@@ -107,7 +109,7 @@ std::string WriteFixed6(double value) {
     // The largest finite double has 309 integer digits; with sign, point and six decimals the
     // text stays below 330 characters.
     std::array<char, 330> buffer;
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 6);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 6);
     return std::string(buffer.data(), result.ptr);
 }

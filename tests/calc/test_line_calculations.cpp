@@ -29,7 +29,9 @@ struct Case {
     std::string message;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 CalcOutcome Calculate(const Case& c) {
     return c.conversion == Conversion::LossFromSwr ? CalcLossFromSwr(c.first, c.second)
@@ -39,8 +41,8 @@ CalcOutcome Calculate(const Case& c) {
 std::string TestName(const testing::TestParamInfo<Case>& info) {
     std::string name;
     for (const char* p = info.param.name; *p; ++p) {
-        const bool alnum = (*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') ||
-                           (*p >= '0' && *p <= '9');
+        const bool alnum =
+            (*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') || (*p >= '0' && *p <= '9');
         name += alnum ? *p : '_';
     }
     return name;
@@ -104,14 +106,16 @@ const std::vector<Case> kCases = {
     {"reading: letters alone read as 0", L, "abc", "2", kInfinity, kLengthBorder},
     {"reading: lone sign reads as 0", L, "-", "2", kInfinity, kLengthBorder},
     {"reading: lone point reads as 0", L, ".", "2", kInfinity, kLengthBorder},
-    {"reading: blank between sign and digits reads as 0", L, "- 3", "2", kInfinity,
-     kLengthBorder},
+    {"reading: blank between sign and digits reads as 0", L, "- 3", "2", kInfinity, kLengthBorder},
     {"reading: comma is no separator, 1,5 reads as 1", L, "5", "1,5", kInfinity, kValueBorder},
     {"reading: hex reads its leading 0", L, "0x10", "2", kInfinity, kLengthBorder},
     {"reading: inf word reads as 0", L, "inf", "2", kInfinity, kLengthBorder},
     {"reading: infinity word reads as 0", S, "5", "infinity", kInfinity, kLengthBorder},
     {"reading: nan word reads as 0", L, "5", "nan", kIncalculable, kSwrBelowOne},
-    {"reading: non-ASCII text reads as 0", L, "\xc2\xa0" "5", "2", kInfinity, kLengthBorder},
+    {"reading: non-ASCII text reads as 0", L,
+     "\xc2\xa0"
+     "5",
+     "2", kInfinity, kLengthBorder},
     {"reading: 20000 digits after the point", L, "0." + kManyDigits, "2", "613.441613", ""},
     {"reading: 20000-digit integer overflows", L, kManyDigits, "2", "0.000000", ""},
     {"reading: 20000 zeros then 5", L, std::string(20000, '0') + "5", "2", "95.424251", ""},

@@ -12,7 +12,9 @@
 namespace {
 
 // strtod reads the same decimal forms as atof; the test process stays in the "C" locale.
-double Reference(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double Reference(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
 
 ::testing::AssertionResult SameBits(const std::string& text) {
     const double expected = Reference(text);
@@ -26,13 +28,40 @@ double Reference(const std::string& text) { return std::strtod(text.c_str(), nul
 }
 
 TEST(ReadNumber, MatchesAtofOnBorderTexts) {
-    const char* const texts[] = {
-        "0", "-0", "+0", "1", "-1", "1.5", "  42xyz", "1e308", "1.7976931348623157e308",
-        "1.7976931348623158e308", "1.7976931348623159e308", "-1e309", "2.2250738585072014e-308",
-        "2.2250738585072011e-308", "4.9406564584124654e-324", "2.4703282292062328e-324",
-        "2.4703282292062327e-324", "-4e-320", "1e-400", "0.1", "0.30000000000000004",
-        "9007199254740993", "123456789012345678901234567890", ".000001e6", "5.e-1", "1e+",
-        "1e-", "1E5", "00012.5000", "1.2.3", "12e3.4", "+-1", "e5", "\v\f 8"};
+    const char* const texts[] = {"0",
+                                 "-0",
+                                 "+0",
+                                 "1",
+                                 "-1",
+                                 "1.5",
+                                 "  42xyz",
+                                 "1e308",
+                                 "1.7976931348623157e308",
+                                 "1.7976931348623158e308",
+                                 "1.7976931348623159e308",
+                                 "-1e309",
+                                 "2.2250738585072014e-308",
+                                 "2.2250738585072011e-308",
+                                 "4.9406564584124654e-324",
+                                 "2.4703282292062328e-324",
+                                 "2.4703282292062327e-324",
+                                 "-4e-320",
+                                 "1e-400",
+                                 "0.1",
+                                 "0.30000000000000004",
+                                 "9007199254740993",
+                                 "123456789012345678901234567890",
+                                 ".000001e6",
+                                 "5.e-1",
+                                 "1e+",
+                                 "1e-",
+                                 "1E5",
+                                 "00012.5000",
+                                 "1.2.3",
+                                 "12e3.4",
+                                 "+-1",
+                                 "e5",
+                                 "\v\f 8"};
     for (const char* text : texts) {
         EXPECT_TRUE(SameBits(text));
     }
@@ -90,8 +119,18 @@ TEST(ReadNumber, ReadsOnlyDecimalForms) {
 }
 
 TEST(WriteFixed6, WritesAsPrintfInCLocale) {
-    const double values[] = {0.0, -0.0, 0.5, 1.0000005, 2.9020265, 1e-7, -1.25, 123456789.123456789,
-                             1e22, 1e300, 1.7976931348623157e308, 4.9406564584124654e-324};
+    const double values[] = {0.0,
+                             -0.0,
+                             0.5,
+                             1.0000005,
+                             2.9020265,
+                             1e-7,
+                             -1.25,
+                             123456789.123456789,
+                             1e22,
+                             1e300,
+                             1.7976931348623157e308,
+                             4.9406564584124654e-324};
     for (double value : values) {
         char expected[400];
         std::snprintf(expected, sizeof expected, "%f", value);

@@ -19,20 +19,20 @@ inline QStringList VisibleTopLevelWindows() {
 }
 
 // For a test class's cleanup(): fails the test that left a window open.
-#define VERIFY_NO_WINDOW_OPEN()                                                                 \
-    do {                                                                                        \
-        const QStringList open = VisibleTopLevelWindows();                                      \
-        QVERIFY2(open.isEmpty(), qPrintable("left open: " + open.join(", ")));                  \
+#define VERIFY_NO_WINDOW_OPEN()                                                                    \
+    do {                                                                                           \
+        const QStringList open = VisibleTopLevelWindows();                                         \
+        QVERIFY2(open.isEmpty(), qPrintable("left open: " + open.join(", ")));                     \
     } while (false)
 
 // QTEST_MAIN, on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
-#define VARNHOLT_TEST_MAIN(TestObject)                                                          \
-    int main(int argc, char* argv[]) {                                                          \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                   \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                            \
-        }                                                                                       \
-        QApplication app(argc, argv);                                                           \
-        TestObject test;                                                                        \
-        QTEST_SET_MAIN_SOURCE_PATH                                                              \
-        return QTest::qExec(&test, argc, argv);                                                 \
+#define VARNHOLT_TEST_MAIN(TestObject)                                                             \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                                      \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        }                                                                                          \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
