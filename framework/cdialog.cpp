@@ -404,7 +404,7 @@ QWidget* CDialog::CreateControl(const DialogItemTemplate& item) {
         auto* button = new QPushButton(text, this);
         // Enter is handled by the dialog: no button becomes the default by merely existing.
         button->setAutoDefault(false);
-        button->setDefault((item.style & 0x000F) == BS_DEFPUSHBUTTON);
+        button->setDefault((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
         button->setFocusPolicy(focus);
         button->setGeometry(rect);
         connect(button, &QPushButton::clicked, this, [this, id]() { SendNotify(BN_CLICKED, id); });

@@ -44,7 +44,8 @@ public:
     // Runs DoDataExchange: TRUE copies the controls' texts into the fields, FALSE the fields
     // into the controls. Control notifications are ignored while it runs.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-    // The window menu. bRevert is accepted for the familiar signature; the menu is never reset.
+    // The window menu. bRevert is accepted for the familiar signature; each opening of the
+    // dialog starts with a fresh menu.
     CMenu* GetSystemMenu(BOOL bRevert);
     void SetIcon(const HICON& icon, BOOL bBigIcon);
 

@@ -5,7 +5,7 @@
 #include "calculator_dialog.h"
 #include "cwinapp.h"
 #include "resource.h"
-#include "ui_test_support.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // The About box's Copy on a real X server of the test's own: another program, reading the
 // clipboard as a paste does, must get exactly the whole web address.
 #include "about_dialog.h"
-#include "ui_test_support.h"
+#include "test_support.h"
 
 #include <QProcess>
 #include <QPushButton>

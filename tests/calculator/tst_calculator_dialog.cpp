@@ -3,7 +3,7 @@
 #include "calculator_dialog.h"
 #include "resource.h"
 #include "resources.h"
-#include "ui_test_support.h"
+#include "test_support.h"
 
 #include <QClipboard>
 #include <QGroupBox>

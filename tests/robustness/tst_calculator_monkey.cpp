@@ -3,7 +3,7 @@
 // reproducible: VARNHOLT_MONKEY_SEED and VARNHOLT_MONKEY_EDITS override the seed and edit count.
 #include "calculator_dialog.h"
 #include "line_calculations.h"
-#include "ui_test_support.h"
+#include "test_support.h"
 
 #include <QClipboard>
 #include <QKeySequence>

@@ -1,6 +1,6 @@
 // One short pass through the whole window, small enough to run under valgrind.
 #include "calculator_dialog.h"
-#include "ui_test_support.h"
+#include "test_support.h"
 
 #include <QClipboard>
 #include <QLineEdit>
