@@ -1,27 +1,55 @@
-// Shared by the user-interface tests: a test main that runs headless unless a platform is set,
-// and the check that a test left no window open.
+// Shared by the user-interface tests. A dialog's window and controls are reached only through
+// WindowOf and Control, so that the tests do not depend on how a dialog owns its window.
 #pragma once
 
-#include <QApplication>
-#include <QTest>
-#include <QWidget>
+#include "cdialog.h"
 
-// Every visible top-level widget, by class and object name, for failure messages.
-inline QStringList VisibleTopLevelWindows() {
-    QStringList open;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible()) {
-            open << QString::fromLatin1(widget->metaObject()->className()) + " " +
-                        widget->objectName();
-        }
-    }
-    return open;
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+// The dialog's top-level window.
+inline QWidget* WindowOf(CDialog& dialog) {
+    return &dialog;
 }
 
-// For a test class's cleanup(): fails the test that left a window open.
+// The control named "IDC_..." (its objectName) in a window.
+template <class W = QWidget> W* Control(QWidget* window, const char* name) {
+    return window->findChild<W*>(QLatin1String(name));
+}
+template <class W = QWidget> W* Control(CDialog& dialog, const char* name) {
+    return Control<W>(WindowOf(dialog), name);
+}
+
+// The text of an edit box, one line or several; empty for other controls.
+inline QString TextOf(const QWidget* box) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(box)) {
+        return edit->text();
+    }
+    const auto* text = qobject_cast<const QPlainTextEdit*>(box);
+    return text ? text->toPlainText() : QString();
+}
+
+// Keys pressed one by one where the focus is then, in portable form: "5", "Ctrl+A, Del".
+inline void Press(const QString& keys) {
+    for (const QString& key : keys.split(", ", Qt::SkipEmptyParts)) {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY2(target, "no widget has the keyboard focus");
+        QTest::keySequence(target, QKeySequence::fromString(key));
+    }
+}
+
+// For cleanup(): fails the test that left a window open.
 #define VERIFY_NO_WINDOW_OPEN()                                                                    \
     do {                                                                                           \
-        const QStringList open = VisibleTopLevelWindows();                                         \
+        QStringList open;                                                                          \
+        for (QWidget * widget : QApplication::topLevelWidgets()) {                                 \
+            if (widget->isVisible()) {                                                             \
+                open << QString(widget->metaObject()->className()) + " " + widget->objectName();   \
+            }                                                                                      \
+        }                                                                                          \
         QVERIFY2(open.isEmpty(), qPrintable("left open: " + open.join(", ")));                     \
     } while (false)
 
@@ -33,6 +61,5 @@ inline QStringList VisibleTopLevelWindows() {
         }                                                                                          \
         QApplication app(argc, argv);                                                              \
         TestObject test;                                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

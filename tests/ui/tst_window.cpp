@@ -1,0 +1,359 @@
+// The calculator window and the About box driven through the keyboard and mouse: key scripts
+// with the texts every box shows after each key, keys that must change nothing, the About box's
+// keys and copy, and random edits checked against the calculation library.
+#include "about_dialog.h"
+#include "calculator_dialog.h"
+#include "line_calculations.h"
+#include "resource.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace {
+
+// Counts the data exchanges: a calculation reads all boxes once and writes them once.
+class CountingCalculatorDialog : public CCalculatorDialog {
+public:
+    int exchanges = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        ++exchanges;
+        CCalculatorDialog::DoDataExchange(pDX);
+    }
+};
+
+const char* const kBoxes[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
+                              "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
+                              "IDC_MESSAGES"};
+const QString kAddress = QStringLiteral("https://varnholt.example.org/");
+
+// One step of a script: focus `box` (or stay), press `keys`, then the loss result, SWR result
+// and message box show `shown`, joined by " | ".
+struct Step {
+    const char* box;
+    const char* keys;
+    const char* shown;
+};
+using Script = QList<Step>;
+using Action = std::function<void(QWidget*)>;
+
+QStringList Texts(CDialog& dialog) {
+    QStringList texts;
+    for (const char* name : kBoxes) {
+        texts << TextOf(Control(dialog, name));
+    }
+    return texts;
+}
+
+// Runs `whileOpen` on the About box once it is the active modal window, then closes it if a
+// failed check left it open.
+void WhileAboutBoxOpen(QTimer& poll, Action whileOpen) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, whileOpen]() {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != "IDD_ABOUT" ||
+            QGuiApplication::focusWindow() != box->windowHandle()) {
+            return;
+        }
+        poll.stop();
+        whileOpen(box);
+        if (box->isVisible()) {
+            qobject_cast<QDialog*>(box)->reject();
+        }
+    });
+    poll.start(5);
+}
+
+Action Keys(const char* keys) {
+    return [keys](QWidget*) { Press(keys); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Script)
+Q_DECLARE_METATYPE(Action)
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<CountingCalculatorDialog> m_dlg;
+
+    QStringList shown() {
+        const QStringList texts = Texts(*m_dlg);
+        return {texts[2], texts[5], texts[6]};
+    }
+    void focus(const char* name, Qt::FocusReason why = Qt::OtherFocusReason) {
+        Control(*m_dlg, name)->setFocus(why);
+    }
+
+private slots:
+    void init() {
+        m_dlg = std::make_unique<CountingCalculatorDialog>();
+        QVERIFY(m_dlg->Create());
+        WindowOf(*m_dlg)->activateWindow(); // where no window manager does it
+        QVERIFY(QTest::qWaitForWindowActive(WindowOf(*m_dlg)));
+    }
+
+    void cleanup() {
+        m_dlg.reset();
+        QApplication::clipboard()->clear();
+        VERIFY_NO_WINDOW_OPEN();
+    }
+
+    void typing_data() {
+        QTest::addColumn<Script>("script");
+        const char *L = "IDC_LOSS_LENGTH", *S = "IDC_LOSS_SWR", *D = "IDC_SWR_LOSS",
+                   *M = "IDC_SWR_LENGTH";
+        const char* swrLow = "Currently incalculatable |  | SWR must be greater than 1";
+        const char* swrBorder = "Infinity |  | The current value is the border case";
+        const char* q = "95.424251 | 86.862734 | "; // length 5, SWR 2; loss 5, length 2
+        QTest::newRow("opens empty, focus in the first length") << Script{{nullptr, "", " |  | "}};
+        QTest::newRow("length 5, SWR 1.5 -> 139.794001")
+            << Script{{L, "5", swrLow},
+                      {S, "1", swrBorder},
+                      {nullptr, ".", swrBorder},
+                      {nullptr, "5", "139.794001 |  | "}};
+        QTest::newRow("length 25, SWR 12 -> 2.902027") << Script{{L, "2", swrLow},
+                                                                 {nullptr, "5", swrLow},
+                                                                 {S, "1", swrBorder},
+                                                                 {nullptr, "2", "2.902027 |  | "}};
+        QTest::newRow("loss 5, length 20 -> 8.724232")
+            << Script{{D, "5", " | Infinity | The current value is the border case."},
+                      {M, "2", " | 86.862734 | "},
+                      {nullptr, "0", " | 8.724232 | "}};
+        QTest::newRow("other group's result kept, latest message shown, empty is 0") << Script{
+            {L, "5", swrLow},
+            {D, "5", "Currently incalculatable | Infinity | The current value is the border case."},
+            {M, "2", "Currently incalculatable | 86.862734 | "},
+            {S, "2", q},
+            {L, "Backspace", "Infinity | 86.862734 | The current value is the border case."},
+            {nullptr, "5", q},
+            {D, "Ctrl+A", q},
+            {nullptr, "Ctrl+X", "95.424251 | Infinity | The current value is the border case"},
+            {nullptr, "Ctrl+V", q}};
+    }
+
+    // After every step the outputs, and one exchange each way per change of the focused box's
+    // text, none otherwise (so none from the write-back).
+    void typing() {
+        QFETCH(Script, script);
+        QCOMPARE(QApplication::focusWidget(), Control(*m_dlg, "IDC_LOSS_LENGTH"));
+        for (const Step& step : script) {
+            if (step.box) {
+                focus(step.box);
+            }
+            const QString before = TextOf(QApplication::focusWidget());
+            const int exchanges = m_dlg->exchanges;
+            Press(step.keys);
+            const int changes = TextOf(QApplication::focusWidget()) != before ? 2 : 0;
+            QCOMPARE(m_dlg->exchanges - exchanges, changes);
+            QCOMPARE(shown().join(" | "), QString(step.shown));
+        }
+    }
+
+    // A recalculation keeps the caret of the box typed into, and the other box's selection and
+    // undo history.
+    void caretSelectionAndUndoSurvive() {
+        auto* length = Control<QLineEdit>(*m_dlg, "IDC_LOSS_LENGTH");
+        Press("1, 5, Left, 2");
+        QCOMPARE(length->cursorPosition(), 2);
+        focus("IDC_LOSS_SWR");
+        length->setSelection(1, 2);
+        Press("3");
+        QCOMPARE(length->selectedText(), QString("25"));
+        focus("IDC_LOSS_LENGTH");
+        Press("Ctrl+Z");
+        QCOMPARE(shown(), QStringList({"20.068666", "", ""}));
+    }
+
+    void keys_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("keys");  // "close": the window's close box
+        QTest::addColumn<QString>("after"); // the focus then, "closed", or the modal box opened
+        const auto row = [](const char* from, const char* keys, const char* after) {
+            QTest::addRow("%s in %s -> %s", keys, from, after) << from << keys << after;
+        };
+        for (const char* name : kBoxes) {
+            row(name, "Return", name);
+            row(name, "Num+Enter", name);
+        }
+        row("IDCANCEL", "Return", "closed");
+        row("IDC_LOSS_LENGTH", "Esc", "closed");
+        row("IDC_SWR_LOSS", "close", "closed");
+        row("IDC_ABOUT", "Return", "IDD_ABOUT");
+        row("IDC_SWR_LENGTH", "Alt+C", "IDC_LOSS_LENGTH");
+        row("IDC_MESSAGES", "Alt+S", "IDC_LOSS_SWR");
+        row("IDC_ABOUT", "Alt+D", "IDC_SWR_LOSS");
+        row("IDC_LOSS_RESULT", "Alt+L", "IDC_SWR_LENGTH");
+        const char* const order[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
+                                     "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
+                                     "IDCANCEL",        "IDC_MESSAGES",   "IDC_ABOUT"};
+        for (std::size_t i = 0; i < std::size(order); ++i) {
+            row(order[i], "Tab", order[(i + 1) % std::size(order)]);
+            row(order[(i + 1) % std::size(order)], "Shift+Tab", order[i]);
+        }
+        for (const char* name : {"IDC_LOSS_RESULT", "IDC_SWR_RESULT", "IDC_MESSAGES"}) {
+            for (const char* keys : {"9", "Backspace", "Ctrl+A, Delete", "Ctrl+A, Ctrl+X", "Ctrl+V",
+                                     "Ctrl+Z", "Space"}) {
+                row(name, keys, name); // read-only
+            }
+        }
+    }
+
+    // Where the focus goes, or what opens or closes; no text changes and no data is exchanged.
+    void keys() {
+        QFETCH(QString, from);
+        QFETCH(QString, keys);
+        QFETCH(QString, after);
+        Press("5");
+        focus("IDC_SWR_LOSS");
+        Press("5");
+        const QStringList before = Texts(*m_dlg);
+        const int exchanges = m_dlg->exchanges;
+        QApplication::clipboard()->setText("77");
+        focus(qPrintable(from), Qt::TabFocusReason);
+        QString opened;
+        QObject context; // drops the timer unless a modal box runs it
+        QTimer::singleShot(0, &context, [&]() {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = modal->objectName();
+                modal->reject();
+            }
+        });
+        if (keys == "close") {
+            WindowOf(*m_dlg)->close();
+        } else {
+            Press(keys);
+        }
+        QCOMPARE(Texts(*m_dlg), before);
+        QCOMPARE(m_dlg->exchanges, exchanges);
+        QCOMPARE(QApplication::clipboard()->text(), QString("77"));
+        auto* window = qobject_cast<QDialog*>(WindowOf(*m_dlg));
+        QCOMPARE(window->isVisible(), after != "closed");
+        if (after == "closed") {
+            QCOMPARE(window->result(), int(IDCANCEL));
+        } else {
+            QCOMPARE(opened.isEmpty() ? QApplication::focusWidget()->objectName() : opened, after);
+        }
+        const QString text = TextOf(Control(*m_dlg, qPrintable(from)));
+        if (after == from && !text.isEmpty()) { // every box, read-only too, selects and copies
+            Press("Ctrl+A, Ctrl+C");
+            QCOMPARE(QApplication::clipboard()->text(), text);
+        }
+    }
+
+    void aboutBox_data() {
+        QTest::addColumn<Action>("open");   // from the calculator
+        QTest::addColumn<Action>("action"); // in the About box, focus on OK
+        QTest::addColumn<bool>("copies");   // the whole address, and the box stays open
+        const Action button = [](QWidget* calculator) {
+            QTest::mouseClick(Control(calculator, "IDC_ABOUT"), Qt::LeftButton);
+        };
+        const Action enter = [](QWidget* calculator) {
+            Control(calculator, "IDC_ABOUT")->setFocus();
+            Press("Return");
+        };
+        const Action menuItem = [this](QWidget*) {
+            for (QAction* item : m_dlg->GetSystemMenu(FALSE)->menu()->actions()) {
+                if (item->text() == "&About Varnholt...") {
+                    item->trigger();
+                }
+            }
+        };
+        QTest::newRow("About button, Enter on OK") << button << Keys("Return") << false;
+        QTest::newRow("Enter on About, keypad Enter on OK") << enter << Keys("Num+Enter") << false;
+        QTest::newRow("menu item, Enter in the address box")
+            << menuItem << Keys("Tab, Return") << false;
+        QTest::newRow("Enter on Copy copies") << button << Keys("Tab, Tab, Return") << true;
+        QTest::newRow("Copy, box narrow, part selected, copies all")
+            << enter << Action([](QWidget* box) {
+                   auto* address = Control<QLineEdit>(box, "IDC_WEB_ADDRESS");
+                   address->setFixedWidth(40);
+                   address->setSelection(8, 7);
+                   QTest::mouseClick(Control(box, "IDC_COPY"), Qt::LeftButton);
+               })
+            << true;
+    }
+
+    // The box is modal over the calculator, which keeps its texts and takes no input; its keys
+    // and its copy of the whole address.
+    void aboutBox() {
+        QFETCH(Action, open);
+        QFETCH(Action, action);
+        QFETCH(bool, copies);
+        Press("2, 5, Tab, 1, 2");
+        const QStringList texts = Texts(*m_dlg);
+        QApplication::clipboard()->setText("before");
+        QWidget* calculator = WindowOf(*m_dlg);
+        bool ran = false;
+        QTimer poll;
+        WhileAboutBoxOpen(poll, [&](QWidget* box) {
+            ran = true;
+            QCOMPARE(QApplication::focusWidget(), Control(box, "IDOK"));
+            QCoreApplication::sendPostedEvents();
+            QTest::keyClick(calculator->windowHandle(), '9');
+            QTest::keyClick(calculator->windowHandle(), Qt::Key_Escape);
+            QCOMPARE(Texts(*m_dlg), texts);
+            QVERIFY(calculator->isVisible());
+            action(box);
+            QCOMPARE(box->isVisible(), copies);
+        });
+        open(calculator);
+        QTRY_VERIFY(ran && !QApplication::activeModalWidget());
+        QCOMPARE(QApplication::clipboard()->text(), copies ? kAddress : QString("before"));
+    }
+
+    // The window menu's command is compared with its low four bits masked.
+    void aboutFromSysCommandLowBits() {
+        QTimer poll;
+        bool ran = false;
+        WhileAboutBoxOpen(poll, [&](QWidget*) { ran = true; });
+        m_dlg->SendSysCommand(IDM_ABOUT | 0x3);
+        QTRY_VERIFY(ran);
+    }
+
+    // Random typing and deleting: both results and the message box always show what the
+    // calculation library gives for the four inputs.
+    void randomEditsMatchTheLibrary() {
+        const char* const inputs[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR", "IDC_SWR_LOSS",
+                                      "IDC_SWR_LENGTH"};
+        const QString chars = "0123456789012345678901234567890123456789.,-+eE xa";
+        std::mt19937 random(20010611);
+        bool changed[2] = {false, false};
+        for (int i = 0; i < 3000; ++i) {
+            const unsigned index = random() % 4, group = index / 2;
+            if (!Control(*m_dlg, inputs[index])->hasFocus()) {
+                focus(inputs[index]);
+            }
+            auto* box = Control<QLineEdit>(*m_dlg, inputs[index]);
+            if (!box->text().isEmpty() && random() % 3 == 0) {
+                Press("Backspace");
+            } else {
+                QTest::keyClicks(box, QString(chars[int(random() % chars.size())]));
+            }
+            changed[group] = true;
+            const auto text = [&](int n) {
+                return TextOf(Control(*m_dlg, inputs[n])).toStdString();
+            };
+            const CalcOutcome want[2] = {CalcLossFromSwr(text(0), text(1)),
+                                         CalcSwrFromLoss(text(2), text(3))};
+            const QStringList expected = {changed[0] ? QString::fromStdString(want[0].result) : "",
+                                          changed[1] ? QString::fromStdString(want[1].result) : "",
+                                          QString::fromStdString(want[group].message)};
+            QVERIFY2(shown() == expected, qPrintable(QString("edit %1: %2 / %3 / %4 / %5")
+                                                         .arg(i)
+                                                         .arg(text(0).c_str(), text(1).c_str(),
+                                                              text(2).c_str(), text(3).c_str())));
+        }
+    }
+};
+
+VARNHOLT_TEST_MAIN(TestWindow)
+#include "tst_window.moc"
