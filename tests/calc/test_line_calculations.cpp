@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,21 +29,10 @@ struct Case {
     std::string message;
 };
 
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
-
-CalcOutcome Calculate(const Case& c) {
-    return c.conversion == Conversion::LossFromSwr ? CalcLossFromSwr(c.first, c.second)
-                                                   : CalcSwrFromLoss(c.first, c.second);
-}
-
 std::string TestName(const testing::TestParamInfo<Case>& info) {
-    std::string name;
-    for (const char* p = info.param.name; *p; ++p) {
-        const bool alnum =
-            (*p >= 'a' && *p <= 'z') || (*p >= 'A' && *p <= 'Z') || (*p >= '0' && *p <= '9');
-        name += alnum ? *p : '_';
+    std::string name = info.param.name;
+    for (char& c : name) {
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     }
     return name;
 }
@@ -56,23 +45,18 @@ const std::string kManyDigits(20000, '7');
 const std::vector<Case> kCases = {
     // Results of the two formulas.
     {"loss: length 10, SWR 1.5 -> 69.897000", L, "10", "1.5", "69.897000", ""},
-    {"loss: length 100, SWR 2 -> 4.771213", L, "100", "2", "4.771213", ""},
     {"loss: length 25, SWR 3 -> 12.041200", L, "25", "3", "12.041200", ""},
-    {"loss: length 30, SWR 1.2 -> 34.713090", L, "30", "1.2", "34.713090", ""},
     {"loss: length 1, SWR 1.0001 -> 4301.051710", L, "1", "1.0001", "4301.051710", ""},
     {"loss: length 25, SWR 12 -> 2.902027", L, "25", "12", "2.902027", ""},
     {"loss: length 50, SWR 1e17 -> 0.000000", L, "50", "1e17", "0.000000", ""},
     {"swr: loss 5, length 20 -> 8.724232", S, "5", "20", "8.724232", ""},
-    {"swr: loss 1, length 100 -> 8.724232", S, "1", "100", "8.724232", ""},
     {"swr: loss 0.5, length 10 -> 173.719712", S, "0.5", "10", "173.719712", ""},
-    {"swr: loss 10, length 30 -> 3.009520", S, "10", "30", "3.009520", ""},
     {"swr: loss 1000, length 7 -> 1.000000", S, "1000", "7", "1.000000", ""},
 
     // Which input is tested first, and every message.
     {"loss: both empty -> length border first", L, "", "", kInfinity, kLengthBorder},
     {"swr: both empty -> loss border first", S, "", "", kInfinity, kValueBorder},
     {"loss: length 5, SWR empty -> SWR below 1", L, "5", "", kIncalculable, kSwrBelowOne},
-    {"loss: length -3, SWR 2 -> length below 0", L, "-3", "2", kIncalculable, kLengthBelowZero},
     {"loss: length -3, SWR 0.5 -> length tested first", L, "-3", "0.5", kIncalculable,
      kLengthBelowZero},
     {"loss: length 0, SWR 0.5 -> length border, SWR not reported", L, "0", "0.5", kInfinity,
@@ -92,25 +76,19 @@ const std::vector<Case> kCases = {
     {"swr: length -0.0e5 -> length border", S, "3", "-0.0e5", kInfinity, kLengthBorder},
 
     // Number reading as atof does it.
-    {"reading: leading blank", L, " 7", "2", "68.160179", ""},
     {"reading: leading tab, newline, vt, ff, cr", L, "\t\n\v\f\r7", "2", "68.160179", ""},
     {"reading: trailing letters ignored", L, "7abc", "2", "68.160179", ""},
     {"reading: trailing unit after a blank", L, "12 m", "12", "6.045889", ""},
-    {"reading: 7e0", L, "7e0", "2", "68.160179", ""},
     {"reading: 0.7E+1", L, "0.7E+1", "2", "68.160179", ""},
-    {"reading: 700e-2", L, "700e-2", "2", "68.160179", ""},
     {"reading: plus sign", L, "+7", "+2", "68.160179", ""},
-    {"reading: trailing point", L, "7.", "2.", "68.160179", ""},
     {"reading: leading point", S, ".5", "10", "173.719712", ""},
     {"reading: exponent without digits is not read", L, "7e", "2e+", "68.160179", ""},
     {"reading: letters alone read as 0", L, "abc", "2", kInfinity, kLengthBorder},
     {"reading: lone sign reads as 0", L, "-", "2", kInfinity, kLengthBorder},
-    {"reading: lone point reads as 0", L, ".", "2", kInfinity, kLengthBorder},
     {"reading: blank between sign and digits reads as 0", L, "- 3", "2", kInfinity, kLengthBorder},
     {"reading: comma is no separator, 1,5 reads as 1", L, "5", "1,5", kInfinity, kValueBorder},
     {"reading: hex reads its leading 0", L, "0x10", "2", kInfinity, kLengthBorder},
     {"reading: inf word reads as 0", L, "inf", "2", kInfinity, kLengthBorder},
-    {"reading: infinity word reads as 0", S, "5", "infinity", kInfinity, kLengthBorder},
     {"reading: nan word reads as 0", L, "5", "nan", kIncalculable, kSwrBelowOne},
     {"reading: non-ASCII text reads as 0", L,
      "\xc2\xa0"
@@ -118,10 +96,8 @@ const std::vector<Case> kCases = {
      "2", kInfinity, kLengthBorder},
     {"reading: 20000 digits after the point", L, "0." + kManyDigits, "2", "613.441613", ""},
     {"reading: 20000-digit integer overflows", L, kManyDigits, "2", "0.000000", ""},
-    {"reading: 20000 zeros then 5", L, std::string(20000, '0') + "5", "2", "95.424251", ""},
     {"reading: huge exponent", L, "1e99999999999999999999", "2", "0.000000", ""},
     {"reading: underflow to zero", L, "1e-400", "2", kInfinity, kLengthBorder},
-    {"reading: negative underflow to zero", S, "-1e-400", "2", kInfinity, kValueBorder},
 
     // Ranges the formulas do not cover on their own.
     {"loss: SWR 1e999 reads as infinity -> lossless, 0.000000", L, "50", "1e999", "0.000000", ""},
@@ -130,7 +106,6 @@ const std::vector<Case> kCases = {
     {"loss: SWR 1 plus one ulp", L, "1", "1.0000000000000002", "15954.589770", ""},
     {"swr: loss x length above 308254.72 -> 1.000000", S, "1000", "309", "1.000000", ""},
     {"swr: loss 1e999 -> 1.000000", S, "1e999", "1", "1.000000", ""},
-    {"swr: length 1e999 -> 1.000000", S, "1", "1e999", "1.000000", ""},
     {"swr: tiny loss x length, pow gives 1 -> Infinity", S, "1e-8", "1e-8", kInfinity, ""},
     {"swr: small loss x length -> large finite SWR", S, "1e-5", "1e-3", "86859075351.205811", ""},
     {"loss: large result has all its digits", L, "1e-300", "3",
@@ -143,34 +118,21 @@ const std::vector<Case> kCases = {
 
 class LineCalculations : public testing::TestWithParam<Case> {};
 
-TEST_P(LineCalculations, GivesResultAndMessage) {
+// The program runs under the user's locale, where a German one reads "1.5" as 1 in atof and
+// writes "1,500000" in printf: every case must come out the same in both.
+TEST_P(LineCalculations, GivesResultAndMessageInEveryLocale) {
     const Case& c = GetParam();
-    const CalcOutcome outcome = Calculate(c);
-    EXPECT_EQ(outcome.result, c.result);
-    EXPECT_EQ(outcome.message, c.message);
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << "no locale " << locale;
+        const CalcOutcome outcome = c.conversion == Conversion::LossFromSwr
+                                        ? CalcLossFromSwr(c.first, c.second)
+                                        : CalcSwrFromLoss(c.first, c.second);
+        EXPECT_EQ(outcome.result, c.result) << locale;
+        EXPECT_EQ(outcome.message, c.message) << locale;
+    }
+    std::setlocale(LC_ALL, "C");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LineCalculations, testing::ValuesIn(kCases), TestName);
-
-// The program runs under the user's locale; a German one reads "1.5" as 1 in atof and writes
-// "1,500000" in printf. Every case must come out the same there.
-class UnderGermanLocale : public testing::TestWithParam<Case> {
-protected:
-    void SetUp() override {
-        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-            << "the locale de_DE.UTF-8 is missing; make it with: localedef -i de_DE -f UTF-8 "
-               "de_DE.UTF-8";
-    }
-    void TearDown() override { std::setlocale(LC_ALL, "C"); }
-};
-
-TEST_P(UnderGermanLocale, GivesTheSameTexts) {
-    const Case& c = GetParam();
-    const CalcOutcome outcome = Calculate(c);
-    EXPECT_EQ(outcome.result, c.result);
-    EXPECT_EQ(outcome.message, c.message);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, UnderGermanLocale, testing::ValuesIn(kCases), TestName);
 
 } // namespace
