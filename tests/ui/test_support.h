@@ -2,7 +2,10 @@
 // and the check that a test left no window open.
 #pragma once
 
+#include "cdialog.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
@@ -36,3 +39,8 @@ inline QStringList VisibleTopLevelWindows() {
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// The top-level widget of a dialog: where tests find its controls by their object names.
+inline QWidget* WindowOf(CDialog& dialog) {
+    return &dialog;
+}
