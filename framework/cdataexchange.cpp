@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 void DDX_Text(CDataExchange* pDX, UINT id, CString& value) {
     QWidget* control = pDX->m_pDlgWnd->GetDlgItem(id);
@@ -17,7 +19,14 @@ void DDX_Text(CDataExchange* pDX, UINT id, CString& value) {
         if (pDX->m_bSaveAndValidate) {
             value = box->toPlainText();
         } else if (box->toPlainText() != value) {
-            box->setPlainText(value);
+            // One replacement of the whole text, not setPlainText's clear and insert, so that
+            // a screen reader hears one change. Like a line edit's setText, it is not undoable.
+            QTextDocument* document = box->document();
+            document->setUndoRedoEnabled(false);
+            QTextCursor cursor(document);
+            cursor.select(QTextCursor::Document);
+            cursor.insertText(value);
+            document->setUndoRedoEnabled(true);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "cdialog.h"
 
+#include "accessible_texts.h"
 #include "cwinapp.h"
 #include "resources.h"
 
@@ -317,6 +318,16 @@ void CDialog::CreateFromTemplate() {
                     label->setBuddy(created[j]);
                     break;
                 }
+            }
+        }
+        // Names and descriptions for screen readers, as the template gives them.
+        const std::vector<AccessibleText> texts = AccessibleTexts(*m_template);
+        for (std::size_t i = 0; i < created.size(); ++i) {
+            if (!texts[i].name.empty()) {
+                created[i]->setAccessibleName(QString::fromStdString(texts[i].name));
+            }
+            if (!texts[i].description.empty()) {
+                created[i]->setAccessibleDescription(QString::fromStdString(texts[i].description));
             }
         }
         FitStaticTexts();

@@ -13,5 +13,8 @@ const DialogTemplate* AfxFindDialogTemplate(UINT id);
 // The string table entry with this ID, or the empty text.
 QString AfxFindString(UINT id);
 
+// What an icon or picture shows, in words, for those who cannot see it; empty if unknown.
+const char* AfxFindImageText(UINT id);
+
 // The images of an icon group or a bitmap, as XPM data, largest first; empty if there is none.
 std::vector<const char* const*> AfxFindImages(UINT id);

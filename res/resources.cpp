@@ -3,6 +3,7 @@
 
 #include "dialog_templates.h"
 #include "resource.h"
+#include "version.h"
 
 #include "icon_main_16.xpm"
 #include "icon_main_32.xpm"
@@ -25,6 +26,17 @@ QString AfxFindString(UINT id) {
         return QStringLiteral("&About Varnholt...");
     default:
         return QString();
+    }
+}
+
+const char* AfxFindImageText(UINT id) {
+    switch (id) {
+    case IDI_MAIN:
+        return VARNHOLT_NAME;
+    case IDB_PICTURE:
+        return "A pocket calculator joined by a cable to an antenna";
+    default:
+        return "";
     }
 }
 

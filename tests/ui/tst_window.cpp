@@ -7,14 +7,23 @@
 #include "resource.h"
 #include "test_support.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <random>
+#include <tuple>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 
 namespace {
 
@@ -71,6 +80,17 @@ void WhileAboutBoxOpen(QTimer& poll, Action whileOpen) {
     poll.start(5);
 }
 
+// Text-changed accessibility events, by the object they are about.
+QMap<QObject*, int> g_textEvents;
+
+void CountTextEvents(QAccessibleEvent* event) {
+    const QAccessible::Event type = event->type();
+    if (type == QAccessible::TextUpdated || type == QAccessible::TextInserted ||
+        type == QAccessible::TextRemoved) {
+        ++g_textEvents[event->object()];
+    }
+}
+
 Action Keys(const char* keys) {
     return [keys](QWidget*) { Press(keys); };
 }
@@ -94,6 +114,12 @@ class TestWindow : public QObject {
     }
 
 private slots:
+    // Accessibility on, as a platform's screen-reader bridge switches it on, for every test.
+    void initTestCase() {
+        QAccessible::installUpdateHandler(CountTextEvents);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+
     void init() {
         m_dlg = std::make_unique<CountingCalculatorDialog>();
         QVERIFY(m_dlg->Create());
@@ -307,6 +333,86 @@ private slots:
         open(calculator);
         QTRY_VERIFY(ran && !QApplication::activeModalWidget());
         QCOMPARE(QApplication::clipboard()->text(), copies ? kAddress : QString("before"));
+    }
+
+    // What a screen reader finds: a box is named after its label (or its frame) and described by
+    // its group, a button by its text; the picture and the icon (control "") in words.
+    void accessibleTexts_data() {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        const QString loss = "Cable Loss from SWR", swr = "SWR from Cable Loss";
+        const QList<std::tuple<bool, QString, QString, QString>> rows = {
+            {false, "IDC_LOSS_LENGTH", "Cable Length (m):", loss},
+            {false, "IDC_LOSS_SWR", "SWR:", loss},
+            {false, "IDC_LOSS_RESULT", "dB/100m:", loss},
+            {false, "IDC_SWR_LOSS", "dB/100m:", swr},
+            {false, "IDC_SWR_LENGTH", "Cable Length (m):", swr},
+            {false, "IDC_SWR_RESULT", "SWR:", swr},
+            {false, "IDC_MESSAGES", "Program messages", ""},
+            {false, "IDC_ABOUT", "About", ""},
+            {false, "", "", "A pocket calculator joined by a cable to an antenna"},
+            {true, "IDC_WEB_ADDRESS",
+             "For more information on this topic, visit the web page of the Varnholt authors:", ""},
+            {true, "IDC_COPY", "Copy", ""},
+            {true, "", "", "Varnholt Calculator"},
+        };
+        for (const auto& [about, control, name, description] : rows) {
+            QTest::addRow("%s -> %s %s", qPrintable(control), qPrintable(name),
+                          qPrintable(description))
+                << about << control << name << description;
+        }
+    }
+    void accessibleTexts() {
+        QFETCH(bool, about);
+        QFETCH(QString, control);
+        CCalculatorDialog calculator;
+        CAboutDialog aboutBox;
+        CDialog& dialog = about ? static_cast<CDialog&>(aboutBox) : calculator;
+        QVERIFY(dialog.Create());
+        QWidget* widget = Control(dialog, qPrintable(control));
+        for (QLabel* label : WindowOf(dialog)->findChildren<QLabel*>()) {
+            widget = (control.isEmpty() && label->text().isEmpty()) ? label : widget;
+        }
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face);
+        QTEST(face->text(QAccessible::Name), "name");
+        QTEST(face->text(QAccessible::Description), "description");
+        dialog.EndDialog(IDCANCEL);
+    }
+
+    // Each key's write-back announces every box whose text it changed once, and no other box.
+    void textChangesAnnouncedOnce() {
+        CCalculatorDialog dialog;
+        QVERIFY(dialog.Create());
+        const QList<QWidget*> boxes = WindowOf(dialog)->findChildren<QWidget*>(
+            QRegularExpression("^IDC_(LOSS|SWR)_|^IDC_MESSAGES$"));
+        QCOMPARE(boxes.size(), 7);
+        int quietMessages = 0;
+        // Length 10, then SWR 2.5: some keys change the message and the result, some do not.
+        for (const auto& [box, key] : QList<QPair<const char*, char>>{{"IDC_LOSS_LENGTH", '1'},
+                                                                      {"IDC_LOSS_LENGTH", '0'},
+                                                                      {"IDC_LOSS_SWR", '2'},
+                                                                      {"IDC_LOSS_SWR", '.'},
+                                                                      {"IDC_LOSS_SWR", '5'}}) {
+            QMap<QObject*, QString> before;
+            for (QWidget* w : boxes) {
+                before[w] = TextOf(w);
+            }
+            g_textEvents.clear();
+            QTest::keyClick(Control(dialog, box), key);
+            QMap<QObject*, int> expected;
+            for (QWidget* w : boxes) {
+                if (TextOf(w) != before[w]) {
+                    expected[w] = 1;
+                }
+            }
+            quietMessages += expected.size() < 3;
+            QCOMPARE(g_textEvents, expected);
+        }
+        QVERIFY(quietMessages > 0);
+        dialog.EndDialog(IDCANCEL);
     }
 
     // Random typing and deleting: both results and the message box always show what the
