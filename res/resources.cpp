@@ -3,6 +3,7 @@
 
 #include "dialog_templates.h"
 #include "resource.h"
+#include "string_table.h"
 
 #include "icon_main_16.xpm"
 #include "icon_main_32.xpm"
@@ -20,12 +21,7 @@ const DialogTemplate* AfxFindDialogTemplate(UINT id) {
 }
 
 QString AfxFindString(UINT id) {
-    switch (id) {
-    case IDS_ABOUT_MENU:
-        return QStringLiteral("&About Varnholt...");
-    default:
-        return QString();
-    }
+    return QString::fromUtf8(FindStringTableText(id));
 }
 
 std::vector<const char* const*> AfxFindImages(UINT id) {
