@@ -27,12 +27,20 @@ copied() { # waits up to 5 s for the clipboard to hold $1
     done
     fail "clipboard holds \"$(xclip -selection clipboard -o 2>/dev/null)\", expected \"$1\""
 }
+gone() { # waits up to 5 s for the window titled $1 to close
+    local i
+    for ((i = 0; i < 100; i++)); do
+        [ -z "$(xdotool search --name "^$1\$")" ] && return 0
+        sleep 0.05
+    done
+    fail "the window \"$1\" is still open"
+}
 spoil() { echo "not copied $step_no" | xclip -selection clipboard -i; }
 
 step "start Xvfb and the program"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
 xvfb=$!
-for ((i = 0; i < 200 && ! -s $work/display; i++)); do sleep 0.05; done
+for ((i = 0; i < 200; i++)); do [ -s "$work/display" ] && break || sleep 0.05; done
 DISPLAY=:$(cat "$work/display") && export DISPLAY
 wine "$exe" &
 app=$!
@@ -50,8 +58,7 @@ copied 8.724232
 kill -0 "$app" || fail "the program ended on Enter"
 
 step "the About button opens the About box; Esc closes it"
-keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape
-sleep 0.5 && [ -z "$(xdotool search --name '^About Varnholt$')" ] || fail "About box still open"
+keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape && gone 'About Varnholt'
 
 step "Alt+Space, the window menu's last item opens the About box; Copy copies the address"
 focus 'Varnholt Calculator' && keys alt+space Up Return && focus 'About Varnholt'
@@ -71,7 +78,7 @@ kill "$xvfb" && wait "$xvfb" 2>/dev/null
 pid=$xvfb xvfb=''
 export -n WINEPREFIX # so that the checking commands themselves do not match
 for proc in /proc/[0-9]*; do
-    tr '\0' '\n' <"$proc/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+    { tr "\0" "\n" <"$proc/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
         fail "process ${proc#/proc/} of the test's prefix still runs"
 done
 kill -0 "$pid" 2>/dev/null && fail "Xvfb still runs"
