@@ -19,28 +19,17 @@ fail() { echo "FAILED at step $step_no: $*" && exit 1; }
 keys() { xdotool key --delay 30 "$@"; }
 window() { timeout 20 xdotool search --sync --name "^$1\$" 2>/dev/null | head -n 1; }
 focus() { xdotool windowfocus --sync "$(window "$1")" || fail "no window \"$1\""; }
-copied() { # waits up to 5 s for the clipboard to hold $1
-    local i
-    for ((i = 0; i < 100; i++)); do
-        [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = "$1" ] && return 0
-        sleep 0.05
-    done
-    fail "clipboard holds \"$(xclip -selection clipboard -o 2>/dev/null)\", expected \"$1\""
-}
-gone() { # waits up to 5 s for the window titled $1 to close
-    local i
-    for ((i = 0; i < 100; i++)); do
-        [ -z "$(xdotool search --name "^$1\$")" ] && return 0
-        sleep 0.05
-    done
-    fail "the window \"$1\" is still open"
-}
+# Runs "$@" every 50 ms until it succeeds, for at most 5 s.
+within_5s() { for ((i = 0; i < 100; i++)); do "$@" && return 0 || sleep 0.05; done && return 1; }
+clipboard_is() { [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
+copied() { within_5s clipboard_is "$1" || fail "the clipboard does not hold \"$1\""; }
+closed() { [ -z "$(xdotool search --name "^$1\$")" ]; }
 spoil() { echo "not copied $step_no" | xclip -selection clipboard -i; }
 
 step "start Xvfb and the program"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
 xvfb=$!
-for ((i = 0; i < 200; i++)); do [ -s "$work/display" ] && break || sleep 0.05; done
+within_5s test -s "$work/display"
 DISPLAY=:$(cat "$work/display") && export DISPLAY
 wine "$exe" &
 app=$!
@@ -58,7 +47,8 @@ copied 8.724232
 kill -0 "$app" || fail "the program ended on Enter"
 
 step "the About button opens the About box; Esc closes it"
-keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape && gone 'About Varnholt'
+keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape
+within_5s closed 'About Varnholt' || fail "Esc did not close the About box"
 
 step "Alt+Space, the window menu's last item opens the About box; Copy copies the address"
 focus 'Varnholt Calculator' && keys alt+space Up Return && focus 'About Varnholt'
@@ -68,7 +58,7 @@ keys Escape
 
 step "Esc in the calculator window ends the program with status 0"
 focus 'Varnholt Calculator' && keys Escape
-for ((i = 0; i < 100; i++)); do kill -0 "$app" 2>/dev/null || break && sleep 0.05; done
+within_5s eval '! kill -0 $app 2>/dev/null' || fail "the program still runs after Esc"
 pid=$app app=''
 wait "$pid" || fail "exit status $?"
 
