@@ -24,7 +24,7 @@ start_ms() {
     wine "$1" &
     pid=$!
     # xdotool's own --sync looks twice a second; asking every few milliseconds is finer.
-    until xdotool search --name "^$2\$" >/dev/null; do :; done
+    until xdotool search --name "^$2\$" >/dev/null 2>&1; do :; done
     end=$(date +%s%N)
     kill $pid 2>/dev/null || true
     wait $pid 2>/dev/null || true
