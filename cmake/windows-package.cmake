@@ -4,6 +4,8 @@
 set(VARNHOLT_COMPONENT varnholt)
 if(TARGET varnholt)
     install(TARGETS varnholt RUNTIME DESTINATION . COMPONENT ${VARNHOLT_COMPONENT})
+else()
+    message(WARNING "No Win32 backend in framework/win32: the packages will lack Varnholt.exe")
 endif()
 # The terms of use, under a name and with line ends that Windows' own editor opens.
 file(READ ${PROJECT_SOURCE_DIR}/res/copyright terms)
