@@ -3,7 +3,8 @@
 #   ./test.sh        one build (build/), all tests
 #   ./test.sh --ci   as CI does it: warnings as errors, all tests, all tests again under
 #                    AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer for 60 s,
-#                    and the benchmarks once
+#                    the benchmarks once, then the Windows build (cross-built, its tests
+#                    under Wine, and the zip and the installer once it makes the program)
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -24,7 +25,12 @@ build_and_test() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
-    local log="$dir/ctest.log" status=0
+    run_ctest "$dir"
+}
+
+# Runs ctest in $1 and adds its counts to the summary.
+run_ctest() {
+    local dir=$1 log="$1/ctest.log" status=0
     (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600) 2>&1 | tee "$log" ||
         status=1
     local line total fails
@@ -67,6 +73,23 @@ if $ci; then
         failed=$((failed + 1))
         status=1
     fi
+
+    # The Windows build: the preset's cross build, its tests under Wine, both packages.
+    windows_start=$(date +%s)
+    cmake --preset windows -DVARNHOLT_WERROR=ON >/dev/null
+    cmake --build --preset windows
+    run_ctest build-windows || status=1
+    if [ ! -e build-windows/CPackConfig.cmake ]; then
+        echo "packages: none, the Windows build has no program yet"
+    elif (cd build-windows && cpack >cpack.log 2>&1); then
+        echo "packages: $(cd build-windows && ls Varnholt-*.zip Varnholt-*.exe | tr '\n' ' ')"
+        passed=$((passed + 1))
+    else
+        cat build-windows/cpack.log
+        failed=$((failed + 1))
+        status=1
+    fi
+    echo "Windows build, tests and packages: $(($(date +%s) - windows_start)) s"
 else
     build_and_test build || status=1
 fi

@@ -4,6 +4,7 @@
 #include "dialog_templates.h"
 #include "resource.h"
 #include "version.h"
+#include "string_table.h"
 
 #include "icon_main_16.xpm"
 #include "icon_main_32.xpm"
@@ -21,12 +22,7 @@ const DialogTemplate* AfxFindDialogTemplate(UINT id) {
 }
 
 QString AfxFindString(UINT id) {
-    switch (id) {
-    case IDS_ABOUT_MENU:
-        return QStringLiteral("&About Varnholt...");
-    default:
-        return QString();
-    }
+    return QString::fromUtf8(FindStringTableText(id));
 }
 
 const char* AfxFindImageText(UINT id) {

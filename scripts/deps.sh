@@ -8,11 +8,13 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # What building and running every test needs besides: GoogleTest and Google Benchmark, clang
 # and its runtime for the fuzzer, locales for the German-locale checks, an X server with input
 # and clipboard tools for the end-to-end tests, the desktop-file, AppStream, packaging and
-# Windows-resource checkers, valgrind, clang-format, and Qt's private headers (the
-# accessibility test switches accessibility on as a screen-reader bridge does).
+# Windows-resource checkers, valgrind, clang-format, Qt's private headers (the accessibility
+# test switches accessibility on as a screen-reader bridge does); and for the Windows build, the
+# MinGW-w64 cross compiler, Wine to run its tests, NSIS and zip for its packages.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     locales xvfb xauth xdotool xclip desktop-file-utils appstream dpkg-dev file lintian
-    binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev)
+    binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev
+    g++-mingw-w64-x86-64-posix wine wine64 nsis zip)
 
 missing_packages() {
     local package

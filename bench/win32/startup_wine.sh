@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Start-up under Wine until the window exists, Varnholt.exe against the bare Win32 window:
+#   bench/win32/startup_wine.sh [BUILD_DIR] [RUNS]       (default build-windows, 5 runs)
+# Runs on a private Xvfb in a fresh Wine prefix under BUILD_DIR. The first start, which makes
+# the prefix, is reported apart; then the two programs start in turns, with a warm wineserver.
+set -euo pipefail
+build=$(realpath "${1:-build-windows}")
+runs=${2:-5}
+export WINEPREFIX=$build/bench/win32/wineprefix WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
+rm -rf "$WINEPREFIX"
+display=99
+while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+export DISPLAY=:$display
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; wait' EXIT
+while ! xdpyinfo >/dev/null 2>&1; do sleep 0.05; done # Xvfb gives no readiness signal
+
+# Milliseconds from the start of $1 until a window titled $2 exists; then the program is ended.
+start_ms() {
+    local begin end pid
+    begin=$(date +%s%N)
+    wine "$1" &
+    pid=$!
+    # xdotool's own --sync looks twice a second; asking every few milliseconds is finer.
+    until xdotool search --name "^$2\$" >/dev/null 2>&1; do :; done
+    end=$(date +%s%N)
+    kill $pid 2>/dev/null || true
+    wait $pid 2>/dev/null || true
+    echo $(((end - begin) / 1000000))
+}
+
+echo "first start, making the prefix: $(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog') ms"
+wineserver -p 2>/dev/null || true # stays between the runs
+bare=() app=()
+for ((i = 0; i < runs; i++)); do
+    bare+=("$(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog')")
+    app+=("$(start_ms "$build/app/Varnholt.exe" 'Varnholt Calculator')")
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
+echo "bare window: ${bare[*]} ms, median $(median "${bare[@]}")"
+echo "Varnholt.exe: ${app[*]} ms, median $(median "${app[@]}")"
+awk -v a="$(median "${app[@]}")" -v b="$(median "${bare[@]}")" \
+    'BEGIN { printf "ratio Varnholt.exe / bare: %.2f\n", a / b }'
