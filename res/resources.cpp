@@ -3,8 +3,8 @@
 
 #include "dialog_templates.h"
 #include "resource.h"
-#include "version.h"
 #include "string_table.h"
+#include "version.h"
 
 #include "icon_main_16.xpm"
 #include "icon_main_32.xpm"

@@ -79,6 +79,7 @@ const std::vector<Case> kCases = {
     {"reading: leading point", S, ".5", "10", "173.719712", ""},
     {"reading: exponent without digits is not read", L, "7e", "2e+", "68.160179", ""},
     {"reading: letters alone read as 0", L, "abc", "2", kInfinity, kLengthBorder},
+    {"reading: blank between sign and digits reads as 0", L, "- 3", "2", kInfinity, kLengthBorder},
     {"reading: comma is no separator, 1,5 reads as 1", L, "5", "1,5", kInfinity, kValueBorder},
     {"reading: nan word reads as 0", L, "5", "nan", kIncalculable, kSwrBelowOne},
     {"reading: non-ASCII text reads as 0", L,
