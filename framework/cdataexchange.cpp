@@ -8,7 +8,7 @@
 #include <QTextDocument>
 
 void DDX_Text(CDataExchange* pDX, UINT id, CString& value) {
-    QWidget* control = pDX->m_pDlgWnd->GetDlgItem(id);
+    QWidget* control = pDX->m_pDlgWnd->GetControl(id);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (pDX->m_bSaveAndValidate) {
             value = edit->text();

@@ -106,8 +106,9 @@ HICON AfxLoadIcon(UINT id) {
     return icon;
 }
 
-CDialog::CDialog(UINT nIDTemplate, QWidget* pParentWnd)
-    : QDialog(pParentWnd), m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : QDialog(pParentWnd ? pParentWnd->GetWidget() : nullptr), CWnd(this),
+      m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd ? pParentWnd->GetWidget() : nullptr) {}
 
 CDialog::~CDialog() = default;
 
@@ -192,7 +193,12 @@ void CDialog::reject() {
     OnCancel();
 }
 
-QWidget* CDialog::GetDlgItem(UINT id) const {
+CWnd* CDialog::GetDlgItem(UINT id) const {
+    const auto found = m_items.find(id);
+    return found == m_items.end() ? nullptr : found->second.get();
+}
+
+QWidget* CDialog::GetControl(UINT id) const {
     const auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
 }
@@ -265,8 +271,9 @@ void CDialog::CreateFromTemplate() {
         // A dialog without a parent is owned by the application's main window, or else by
         // the active window, as the window system's dialogs are.
         QWidget* owner = m_pParentWnd;
-        if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) {
-            owner = AfxGetApp()->m_pMainWnd;
+        if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd &&
+            AfxGetApp()->m_pMainWnd != static_cast<CWnd*>(this)) {
+            owner = AfxGetApp()->m_pMainWnd->GetWidget();
         }
         if (!owner && QApplication::activeWindow() != this) {
             owner = QApplication::activeWindow();
@@ -303,6 +310,7 @@ void CDialog::CreateFromTemplate() {
             created.push_back(control);
             if (item.id != IDC_STATIC) {
                 m_controls[item.id] = control;
+                m_items[item.id] = std::make_unique<CWnd>(control);
             }
         }
         // A static text's mnemonic moves the focus to the next tab stop after it.
@@ -346,7 +354,7 @@ void CDialog::CreateFromTemplate() {
         // The first tab stop takes the focus.
         for (std::size_t i = 0; i < m_template->itemCount; ++i) {
             const DialogItemTemplate& item = m_template->items[i];
-            QWidget* control = GetDlgItem(item.id);
+            QWidget* control = GetControl(item.id);
             if ((item.style & WS_TABSTOP) && control && control->isEnabled()) {
                 control->setFocus(Qt::OtherFocusReason);
                 break;

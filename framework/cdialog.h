@@ -12,6 +12,7 @@
 #include "cdataexchange.h"
 #include "cmenu.h"
 #include "cstring.h"
+#include "cwnd.h"
 #include "dialog_template.h"
 #include "message_map.h"
 #include "win_defs.h"
@@ -26,9 +27,9 @@ using HICON = QIcon;
 // The icon group `id` from the program's resources, with all its image sizes.
 HICON AfxLoadIcon(UINT id);
 
-class CDialog : public QDialog {
+class CDialog : public QDialog, public CWnd {
 public:
-    explicit CDialog(UINT nIDTemplate, QWidget* pParentWnd = nullptr);
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
     // Creates the controls (once), calls OnInitDialog, runs the dialog modally and returns the
@@ -40,7 +41,9 @@ public:
     void EndDialog(int nResult);
 
     // The control with this ID, or nullptr.
-    QWidget* GetDlgItem(UINT id) const;
+    CWnd* GetDlgItem(UINT id) const;
+    // The widget of the control with this ID, or nullptr.
+    QWidget* GetControl(UINT id) const;
     // Runs DoDataExchange: TRUE copies the controls' texts into the fields, FALSE the fields
     // into the controls. Control notifications are ignored while it runs.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -92,6 +95,7 @@ private:
     int m_baseUnitX = 0; // average character width of the dialog font, in pixels
     int m_baseUnitY = 0; // character height of the dialog font, in pixels
     std::map<UINT, QWidget*> m_controls;
+    std::map<UINT, std::unique_ptr<CWnd>> m_items; // what GetDlgItem gives, per control
     std::unique_ptr<CMenu> m_systemMenu;
     int m_lockNotifications = 0;
     bool m_created = false;

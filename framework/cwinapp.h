@@ -4,7 +4,7 @@
 
 #include "win_defs.h"
 
-class QWidget;
+class CWnd;
 
 class CWinApp {
 public:
@@ -22,7 +22,7 @@ public:
 
     const char* m_pszAppName;
     // The window that dialogs opened without a parent are owned by.
-    QWidget* m_pMainWnd = nullptr;
+    CWnd* m_pMainWnd = nullptr;
 };
 
 // The application object, or nullptr before it is constructed and after it is destroyed.

@@ -10,7 +10,9 @@ using UINT = unsigned int;
 using DWORD = std::uint32_t;
 using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
+using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
 
 #ifndef TRUE
 #define TRUE 1
@@ -65,6 +67,11 @@ constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT EN_UPDATE = 0x0400;
+
+// Edit-control and clipboard messages a dialog sends to its controls.
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_SCROLLCARET = 0x00B7;
+constexpr UINT WM_COPY = 0x0301;
 
 // System-menu commands the window menu carries out itself.
 constexpr UINT SC_MINIMIZE = 0xF020;

@@ -3,8 +3,6 @@
 #include "resource.h"
 #include "version.h"
 
-#include <QLineEdit>
-
 BEGIN_MESSAGE_MAP(CAboutDialog, CDialog)
     ON_BN_CLICKED(IDC_COPY, OnCopyAddress)
 END_MESSAGE_MAP()
@@ -22,11 +20,9 @@ void CAboutDialog::DoDataExchange(CDataExchange* pDX) {
 void CAboutDialog::OnCopyAddress() {
     // Select the whole address, bring the caret into view and copy: the clipboard gets all of
     // it even where the box is too narrow to show it. The box keeps the selection.
-    auto* address = qobject_cast<QLineEdit*>(GetDlgItem(IDC_WEB_ADDRESS));
-    if (!address) {
-        return;
+    if (CWnd* pAddress = GetDlgItem(IDC_WEB_ADDRESS)) {
+        pAddress->SendMessage(EM_SETSEL, 0, -1);
+        pAddress->SendMessage(EM_SCROLLCARET);
+        pAddress->SendMessage(WM_COPY);
     }
-    address->selectAll();
-    address->end(true);
-    address->copy();
 }

@@ -10,9 +10,9 @@ namespace {
 template <typename Calculation>
 void Calculate(Calculation calculation, const CString& first, const CString& second,
                CString& result, CString& message) {
-    const CalcOutcome outcome = calculation(first.toStdString(), second.toStdString());
-    result = QString::fromStdString(outcome.result);
-    message = QString::fromStdString(outcome.message);
+    const CalcOutcome outcome = calculation(first.GetUtf8(), second.GetUtf8());
+    result = CString(outcome.result);
+    message = CString(outcome.message);
 }
 
 } // namespace
@@ -26,7 +26,7 @@ BEGIN_MESSAGE_MAP(CCalculatorDialog, CDialog)
     ON_EN_UPDATE(IDC_SWR_LOSS, OnUpdateSwrInputs)
 END_MESSAGE_MAP()
 
-CCalculatorDialog::CCalculatorDialog(QWidget* pParent)
+CCalculatorDialog::CCalculatorDialog(CWnd* pParent)
     : CDialog(IDD_CALCULATOR, pParent), m_hIcon(AfxLoadIcon(IDI_MAIN)) {}
 
 void CCalculatorDialog::DoDataExchange(CDataExchange* pDX) {
@@ -47,7 +47,7 @@ BOOL CCalculatorDialog::OnInitDialog() {
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         CString strAboutMenu;
         strAboutMenu.LoadString(IDS_ABOUT_MENU);
-        if (!strAboutMenu.isEmpty()) {
+        if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, IDM_ABOUT, strAboutMenu);
         }

@@ -6,7 +6,7 @@
 
 class CCalculatorDialog : public CDialog {
 public:
-    explicit CCalculatorDialog(QWidget* pParent = nullptr);
+    explicit CCalculatorDialog(CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,5 +1,6 @@
-// The process entry: the version and the desktop entry's name for Qt, then the framework's
-// entry with the global application object.
+// The process entry, which the framework supplies as the window system's own runtime does: the
+// program's version and desktop entry for Qt, then the framework's entry, which runs the
+// program's one global application object.
 #include "cwinapp.h"
 #include "version.h"
 
