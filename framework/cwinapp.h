@@ -1,5 +1,5 @@
 // The application object: one per program, constructed at program start. AfxWinMain, called
-// by the program's entry, makes the Qt application and calls InitInstance.
+// by the framework's process entry, starts the window system's side and calls InitInstance.
 #pragma once
 
 #include "win_defs.h"

@@ -24,6 +24,21 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* entries;
 };
 
+// The entry for a command (`code` from control `id`) or, for WM_SYSCOMMAND, the window-menu
+// handler, from the most derived map to its bases; nullptr if there is none.
+inline const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* map, UINT message, UINT code,
+                                                   UINT id) {
+    for (; map != nullptr; map = map->base) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->message != 0; ++entry) {
+            if (entry->message == message &&
+                (message != WM_COMMAND || (entry->code == code && entry->id == id))) {
+                return entry;
+            }
+        }
+    }
+    return nullptr;
+}
+
 #define DECLARE_MESSAGE_MAP()                                                                      \
 protected:                                                                                         \
     const AFX_MSGMAP* GetMessageMap() const override;

@@ -4,14 +4,13 @@
 
 #include "dialog_template.h"
 
-#include <QString>
 #include <vector>
 
 // The template with this ID, or nullptr.
 const DialogTemplate* AfxFindDialogTemplate(UINT id);
 
-// The string table entry with this ID, or the empty text.
-QString AfxFindString(UINT id);
+// The string table entry with this ID in UTF-8, or the empty text.
+const char* AfxFindString(UINT id);
 
 // What an icon or picture shows, in words, for those who cannot see it; empty if unknown.
 const char* AfxFindImageText(UINT id);

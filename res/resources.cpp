@@ -21,8 +21,8 @@ const DialogTemplate* AfxFindDialogTemplate(UINT id) {
     }
 }
 
-QString AfxFindString(UINT id) {
-    return QString::fromUtf8(FindStringTableText(id));
+const char* AfxFindString(UINT id) {
+    return FindStringTableText(id);
 }
 
 const char* AfxFindImageText(UINT id) {

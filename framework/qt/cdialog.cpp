@@ -124,15 +124,7 @@ const AFX_MSGMAP* CDialog::GetMessageMap() const {
 }
 
 const AFX_MSGMAP_ENTRY* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
-    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr; map = map->base) {
-        for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->message != 0; ++entry) {
-            if (entry->message == message &&
-                (message != WM_COMMAND || (entry->code == code && entry->id == id))) {
-                return entry;
-            }
-        }
-    }
-    return nullptr;
+    return AfxFindMessageEntry(GetMessageMap(), message, code, id);
 }
 
 void CDialog::SendNotify(UINT code, UINT id) {

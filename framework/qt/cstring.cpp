@@ -3,6 +3,6 @@
 #include "resources.h"
 
 BOOL CString::LoadString(UINT id) {
-    QString::operator=(AfxFindString(id));
+    QString::operator=(QString::fromUtf8(AfxFindString(id)));
     return !isEmpty();
 }
