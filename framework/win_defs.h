@@ -3,6 +3,14 @@
 // The values are those of the Windows SDK, so templates keep their familiar style words.
 #pragma once
 
+#ifdef _WIN32
+// On Windows the vocabulary is the system's own.
+#include <windows.h>
+#ifndef IDC_STATIC
+#define IDC_STATIC 0xFFFF
+#endif
+#else
+
 #include <cstdint>
 
 using BOOL = int;
@@ -80,3 +88,5 @@ constexpr UINT SC_CLOSE = 0xF060;
 // Menu item flags for CMenu::AppendMenu.
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
+
+#endif // _WIN32

@@ -1,0 +1,143 @@
+#include "cdialog.h"
+
+#include "cwinapp.h"
+
+HICON AfxLoadIcon(UINT id) {
+    return ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+const AFX_MSGMAP* CDialog::GetMessageMap() const {
+    // IDOK and IDCANCEL, from their buttons or from Enter, Esc and the close box, end up in
+    // OnOK and OnCancel.
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
+        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
+        {0, 0, 0, nullptr, nullptr},
+    };
+    static const AFX_MSGMAP map = {nullptr, entries};
+    return &map;
+}
+
+INT_PTR CDialog::DoModal() {
+    // A dialog without a parent is owned by the application's main window.
+    HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd &&
+        AfxGetApp()->m_pMainWnd != static_cast<CWnd*>(this)) {
+        owner = AfxGetApp()->m_pMainWnd->m_hWnd;
+    }
+    const INT_PTR result =
+        ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner,
+                          DialogProc, reinterpret_cast<LPARAM>(this));
+    m_items.clear();
+    m_hWnd = nullptr;
+    return result;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
+        self->m_hWnd = hWnd;
+        self->CenterWindow();
+        return self->OnInitDialog();
+    }
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+    if (!self) {
+        return FALSE;
+    }
+    switch (message) {
+    case WM_COMMAND:
+        if (self->m_lockNotifications == 0) {
+            if (const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(
+                    self->GetMessageMap(), WM_COMMAND, HIWORD(wParam), LOWORD(wParam))) {
+                (self->*entry->onCommand)();
+                return TRUE;
+            }
+        }
+        return FALSE;
+    case WM_SYSCOMMAND:
+        if (const AFX_MSGMAP_ENTRY* entry =
+                AfxFindMessageEntry(self->GetMessageMap(), WM_SYSCOMMAND, 0, 0)) {
+            (self->*entry->onSysCommand)(UINT(wParam), lParam);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CDialog::OnSysCommand(UINT nID, LPARAM lParam) {
+    ::DefWindowProcW(m_hWnd, WM_SYSCOMMAND, nID, lParam);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE; // the dialog manager gives the focus to the first tab stop
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::EndDialog(int nResult) {
+    ::EndDialog(m_hWnd, nResult);
+}
+
+CWnd* CDialog::GetDlgItem(UINT id) const {
+    HWND control = ::GetDlgItem(m_hWnd, int(id));
+    if (!control) {
+        return nullptr;
+    }
+    std::unique_ptr<CWnd>& item = m_items[id];
+    if (!item) {
+        item = std::make_unique<CWnd>(control);
+    }
+    return item.get();
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    ++m_lockNotifications;
+    CDataExchange exchange(this, bSaveAndValidate);
+    DoDataExchange(&exchange);
+    --m_lockNotifications;
+    return TRUE;
+}
+
+CMenu* CDialog::GetSystemMenu(BOOL bRevert) {
+    m_systemMenu.m_hMenu = ::GetSystemMenu(m_hWnd, bRevert);
+    return m_systemMenu.m_hMenu ? &m_systemMenu : nullptr;
+}
+
+void CDialog::SetIcon(HICON icon, BOOL bBigIcon) {
+    SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void CDialog::CenterWindow() {
+    // A template at (0, 0) opens centred over its owner, or over the work area of the screen.
+    RECT area;
+    const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!(owner && ::IsWindowVisible(owner) && ::GetWindowRect(owner, &area))) {
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,18 @@
+// A window as the dialogs address it: a dialog, or one of its controls from GetDlgItem.
+#pragma once
+
+#include "win_defs.h"
+
+class CWnd {
+public:
+    explicit CWnd(HWND hWnd = nullptr) : m_hWnd(hWnd) {}
+    virtual ~CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+
+    HWND m_hWnd;
+};
