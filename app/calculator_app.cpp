@@ -5,6 +5,7 @@
 CCalculatorApp::CCalculatorApp() : CWinApp(nullptr) {}
 
 BOOL CCalculatorApp::InitInstance() {
+    Enable3dControls();
     CCalculatorDialog dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal(); // the window can only end with IDCANCEL

@@ -16,6 +16,10 @@ public:
 
     // Starts the application. FALSE ends it without entering the message loop.
     virtual BOOL InitInstance();
+    // The switch to the three-dimensional look of dialog controls. A no-op: today's Windows and
+    // Qt's styles always draw dialog controls that way.
+    BOOL Enable3dControls() { return TRUE; }
+
     // The message loop, entered when InitInstance returns TRUE.
     virtual int Run();
     virtual int ExitInstance();

@@ -60,6 +60,11 @@ protected:                                                                      
 #define ON_CONTROL(code, id, memberFxn)                                                            \
     {WM_COMMAND, code, id, static_cast<AFX_PMSG>(&ThisClass::memberFxn), nullptr},
 
+// Painting, and the icon a minimized window shows while it is dragged (the dialog's virtual
+// OnQueryDragIcon, which the entry switches on).
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
+#define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, nullptr, nullptr},
+
 #define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_WM_SYSCOMMAND()                                                                         \

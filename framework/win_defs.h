@@ -75,6 +75,13 @@ constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT EN_UPDATE = 0x0400;
+constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_ICONERASEBKGND = 0x0027;
+constexpr UINT WM_QUERYDRAGICON = 0x0037;
+
+// System metrics: the size of a large icon.
+constexpr int SM_CXICON = 11;
+constexpr int SM_CYICON = 12;
 
 // Edit-control and clipboard messages a dialog sends to its controls.
 constexpr UINT EM_SETSEL = 0x00B1;

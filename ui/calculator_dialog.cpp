@@ -19,6 +19,8 @@ void Calculate(Calculation calculation, const CString& first, const CString& sec
 
 BEGIN_MESSAGE_MAP(CCalculatorDialog, CDialog)
     ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
     ON_EN_UPDATE(IDC_LOSS_LENGTH, OnUpdateLossInputs)
     ON_EN_UPDATE(IDC_LOSS_SWR, OnUpdateLossInputs)
     ON_BN_CLICKED(IDC_ABOUT, OnAboutButton)
@@ -67,6 +69,29 @@ void CCalculatorDialog::OnSysCommand(UINT nID, LPARAM lParam) {
     } else {
         CDialog::OnSysCommand(nID, lParam);
     }
+}
+
+// Minimized, the window shows its icon centred in the client area; otherwise it paints as
+// every dialog does.
+void CCalculatorDialog::OnPaint() {
+    if (IsIconic()) {
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        const int cxIcon = GetSystemMetrics(SM_CXICON);
+        const int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        const int x = (rect.Width() - cxIcon + 1) / 2;
+        const int y = (rect.Height() - cyIcon + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+}
+
+// The icon shown while the minimized window is dragged.
+HCURSOR CCalculatorDialog::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
 }
 
 void CCalculatorDialog::OnAboutButton() {

@@ -15,6 +15,8 @@ protected:
     void OnOK() override;
 
     void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon() override;
     void OnUpdateLossInputs();
     void OnAboutButton();
     void OnUpdateSwrInputs();

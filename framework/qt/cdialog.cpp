@@ -562,6 +562,12 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void CDialog::paintEvent(QPaintEvent*) {
+    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_PAINT, 0, 0)) {
+        (this->*entry->onCommand)();
+    }
+}
+
 void CDialog::closeEvent(QCloseEvent* event) {
     // The close box is the window menu's Close command.
     event->ignore();

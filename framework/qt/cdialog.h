@@ -11,6 +11,7 @@
 
 #include "cdataexchange.h"
 #include "cmenu.h"
+#include "cpaintdc.h"
 #include "cstring.h"
 #include "cwnd.h"
 #include "dialog_template.h"
@@ -21,8 +22,6 @@
 #include <QIcon>
 #include <map>
 #include <memory>
-
-using HICON = QIcon;
 
 // The icon group `id` from the program's resources, with all its image sizes.
 HICON AfxLoadIcon(UINT id);
@@ -72,12 +71,17 @@ protected:
     virtual void OnOK();
     // Default handling of IDCANCEL: end with IDCANCEL, without data exchange.
     virtual void OnCancel();
+    // Qt paints the dialog's background and its controls itself.
+    void OnPaint() {}
+    // A Qt desktop drags no minimized windows; the icon is kept for the familiar handler.
+    virtual HCURSOR OnQueryDragIcon() { return HCURSOR(); }
     // Default handling of window-menu commands: minimize and close.
     void OnSysCommand(UINT nID, LPARAM lParam);
 
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void reject() override;

@@ -1,7 +1,20 @@
 #include "cwnd.h"
 
 #include <QLineEdit>
+#include <QWidget>
 #include <algorithm>
+
+BOOL CWnd::IsIconic() const {
+    return m_widget->isMinimized();
+}
+
+void CWnd::GetClientRect(CRect* rect) const {
+    *rect = CRect{0, 0, m_widget->width(), m_widget->height()};
+}
+
+int GetSystemMetrics(int index) {
+    return (index == SM_CXICON || index == SM_CYICON) ? 32 : 0;
+}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     auto* edit = qobject_cast<QLineEdit*>(m_widget);

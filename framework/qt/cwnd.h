@@ -1,6 +1,7 @@
 // A window as the dialogs address it: a dialog, or one of its controls from GetDlgItem.
 #pragma once
 
+#include "crect.h"
 #include "win_defs.h"
 
 class QWidget;
@@ -17,9 +18,16 @@ public:
     // messages and other controls are ignored.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+    // TRUE while the window is minimized.
+    BOOL IsIconic() const;
+    void GetClientRect(CRect* rect) const;
+
     // The widget behind this window.
     QWidget* GetWidget() const { return m_widget; }
 
 private:
     QWidget* m_widget;
 };
+
+// SM_CXICON and SM_CYICON: the size of a large icon, 32 pixels; 0 for every other index.
+int GetSystemMetrics(int index);

@@ -60,6 +60,19 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
             }
         }
         return FALSE;
+    case WM_PAINT:
+        if (const AFX_MSGMAP_ENTRY* entry =
+                AfxFindMessageEntry(self->GetMessageMap(), WM_PAINT, 0, 0)) {
+            (self->*entry->onCommand)();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_QUERYDRAGICON:
+        // One of the messages whose result the dialog procedure returns itself.
+        if (AfxFindMessageEntry(self->GetMessageMap(), WM_QUERYDRAGICON, 0, 0)) {
+            return reinterpret_cast<INT_PTR>(self->OnQueryDragIcon());
+        }
+        return FALSE;
     case WM_SYSCOMMAND:
         if (const AFX_MSGMAP_ENTRY* entry =
                 AfxFindMessageEntry(self->GetMessageMap(), WM_SYSCOMMAND, 0, 0)) {
@@ -70,6 +83,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     default:
         return FALSE;
     }
+}
+
+void CDialog::OnPaint() {
+    ::DefWindowProcW(m_hWnd, WM_PAINT, 0, 0);
 }
 
 void CDialog::OnSysCommand(UINT nID, LPARAM lParam) {

@@ -6,6 +6,7 @@
 
 #include "cdataexchange.h"
 #include "cmenu.h"
+#include "cpaintdc.h"
 #include "cstring.h"
 #include "cwnd.h"
 #include "message_map.h"
@@ -43,6 +44,10 @@ protected:
     virtual void OnOK();
     // Default handling of IDCANCEL: end with IDCANCEL, without data exchange.
     virtual void OnCancel();
+    // The window system's own painting: the background and the controls.
+    void OnPaint();
+    // The icon shown while the minimized window is dragged; none by default.
+    virtual HCURSOR OnQueryDragIcon() { return nullptr; }
     // The window system's own handling of window-menu commands: move, minimize, close, ...
     void OnSysCommand(UINT nID, LPARAM lParam);
 

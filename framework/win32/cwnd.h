@@ -1,6 +1,7 @@
 // A window as the dialogs address it: a dialog, or one of its controls from GetDlgItem.
 #pragma once
 
+#include "crect.h"
 #include "win_defs.h"
 
 class CWnd {
@@ -13,6 +14,9 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
+
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(CRect* rect) const { ::GetClientRect(m_hWnd, rect); }
 
     HWND m_hWnd;
 };
