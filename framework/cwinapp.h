@@ -32,6 +32,10 @@ public:
 // The application object, or nullptr before it is constructed and after it is destroyed.
 CWinApp* AfxGetApp();
 
-// The framework's entry: makes the Qt application from the program's name alone (no argument
-// reaches Qt), runs the application object and returns the process exit code.
+// The framework's entry: starts the window system's side (on Qt, the application, from the
+// program's name alone: no argument reaches Qt), then AfxRunApp.
 int AfxWinMain(int argc, char* argv[]);
+
+// Runs the application object: InitInstance, then Run unless InitInstance returned FALSE, then
+// ExitInstance. Returns the process exit code.
+int AfxRunApp();

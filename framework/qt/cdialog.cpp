@@ -112,17 +112,6 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 CDialog::~CDialog() = default;
 
-const AFX_MSGMAP* CDialog::GetMessageMap() const {
-    // IDOK and IDCANCEL, from their buttons or from Enter and Esc, end up in OnOK and OnCancel.
-    static const AFX_MSGMAP_ENTRY entries[] = {
-        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
-        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
-        {0, 0, 0, nullptr, nullptr},
-    };
-    static const AFX_MSGMAP map = {nullptr, entries};
-    return &map;
-}
-
 const AFX_MSGMAP_ENTRY* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
     return AfxFindMessageEntry(GetMessageMap(), message, code, id);
 }
@@ -160,23 +149,6 @@ void CDialog::OnSysCommand(UINT nID, LPARAM) {
     }
 }
 
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE)) {
-        EndDialog(IDOK);
-    }
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
 void CDialog::EndDialog(int nResult) {
     done(nResult);
 }
@@ -193,14 +165,6 @@ CWnd* CDialog::GetDlgItem(UINT id) const {
 QWidget* CDialog::GetControl(UINT id) const {
     const auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    ++m_lockNotifications;
-    CDataExchange exchange(this, bSaveAndValidate);
-    DoDataExchange(&exchange);
-    --m_lockNotifications;
-    return TRUE;
 }
 
 CMenu* CDialog::GetSystemMenu(BOOL) {

@@ -2,34 +2,8 @@
 
 #include <QApplication>
 
-namespace {
-CWinApp* g_app = nullptr;
-}
-
-CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) {
-    g_app = this;
-}
-
-CWinApp::~CWinApp() {
-    if (g_app == this) {
-        g_app = nullptr;
-    }
-}
-
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
-
 int CWinApp::Run() {
     return QApplication::exec();
-}
-
-int CWinApp::ExitInstance() {
-    return 0;
-}
-
-CWinApp* AfxGetApp() {
-    return g_app;
 }
 
 int AfxWinMain(int argc, char* argv[]) {
@@ -38,18 +12,8 @@ int AfxWinMain(int argc, char* argv[]) {
     static char* programName[] = {argc > 0 ? argv[0] : const_cast<char*>("varnholt"), nullptr};
     static int programArgc = 1;
     QApplication application(programArgc, programName);
-
-    CWinApp* app = AfxGetApp();
-    if (!app) {
-        return 1;
+    if (AfxGetApp() && AfxGetApp()->m_pszAppName) {
+        QApplication::setApplicationName(QString::fromUtf8(AfxGetApp()->m_pszAppName));
     }
-    if (app->m_pszAppName) {
-        QApplication::setApplicationName(QString::fromUtf8(app->m_pszAppName));
-    }
-    if (!app->InitInstance()) {
-        return app->ExitInstance();
-    }
-    const int code = app->Run();
-    app->ExitInstance();
-    return code;
+    return AfxRunApp();
 }

@@ -11,18 +11,6 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 CDialog::~CDialog() = default;
 
-const AFX_MSGMAP* CDialog::GetMessageMap() const {
-    // IDOK and IDCANCEL, from their buttons or from Enter, Esc and the close box, end up in
-    // OnOK and OnCancel.
-    static const AFX_MSGMAP_ENTRY entries[] = {
-        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
-        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
-        {0, 0, 0, nullptr, nullptr},
-    };
-    static const AFX_MSGMAP map = {nullptr, entries};
-    return &map;
-}
-
 INT_PTR CDialog::DoModal() {
     // A dialog without a parent is owned by the application's main window.
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
@@ -93,23 +81,6 @@ void CDialog::OnSysCommand(UINT nID, LPARAM lParam) {
     ::DefWindowProcW(m_hWnd, WM_SYSCOMMAND, nID, lParam);
 }
 
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE; // the dialog manager gives the focus to the first tab stop
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE)) {
-        EndDialog(IDOK);
-    }
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
 void CDialog::EndDialog(int nResult) {
     ::EndDialog(m_hWnd, nResult);
 }
@@ -124,14 +95,6 @@ CWnd* CDialog::GetDlgItem(UINT id) const {
         item = std::make_unique<CWnd>(control);
     }
     return item.get();
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    ++m_lockNotifications;
-    CDataExchange exchange(this, bSaveAndValidate);
-    DoDataExchange(&exchange);
-    --m_lockNotifications;
-    return TRUE;
 }
 
 CMenu* CDialog::GetSystemMenu(BOOL bRevert) {

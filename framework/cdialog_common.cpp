@@ -1,0 +1,41 @@
+// What a dialog does the same way on every window system: its base message map, its default
+// handlers, and data exchange with notifications ignored meanwhile. Each window system's
+// folder declares CDialog and supplies the rest.
+#include "cdialog.h"
+
+const AFX_MSGMAP* CDialog::GetMessageMap() const {
+    // IDOK and IDCANCEL, from their buttons or from Enter, Esc and the close box, end up in
+    // OnOK and OnCancel.
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
+        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
+        {0, 0, 0, nullptr, nullptr},
+    };
+    static const AFX_MSGMAP map = {nullptr, entries};
+    return &map;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE; // the first tab stop takes the focus
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    ++m_lockNotifications;
+    CDataExchange exchange(this, bSaveAndValidate);
+    DoDataExchange(&exchange);
+    --m_lockNotifications;
+    return TRUE;
+}
