@@ -2,6 +2,10 @@
 
 #include "calculator_dialog.h"
 
+BEGIN_MESSAGE_MAP(CCalculatorApp, CWinApp)
+    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
 CCalculatorApp::CCalculatorApp() : CWinApp(nullptr) {}
 
 BOOL CCalculatorApp::InitInstance() {

@@ -8,4 +8,6 @@ public:
     CCalculatorApp();
 
     BOOL InitInstance() override;
+
+    DECLARE_MESSAGE_MAP()
 };

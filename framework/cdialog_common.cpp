@@ -3,16 +3,27 @@
 // folder declares CDialog and supplies the rest.
 #include "cdialog.h"
 
+#include "cwinapp.h"
+
 const AFX_MSGMAP* CDialog::GetMessageMap() const {
     // IDOK and IDCANCEL, from their buttons or from Enter, Esc and the close box, end up in
     // OnOK and OnCancel.
     static const AFX_MSGMAP_ENTRY entries[] = {
-        {WM_COMMAND, BN_CLICKED, IDOK, &CDialog::OnOK, nullptr},
-        {WM_COMMAND, BN_CLICKED, IDCANCEL, &CDialog::OnCancel, nullptr},
+        {WM_COMMAND, BN_CLICKED, IDOK, static_cast<AFX_PMSG>(&CDialog::OnOK), nullptr},
+        {WM_COMMAND, BN_CLICKED, IDCANCEL, static_cast<AFX_PMSG>(&CDialog::OnCancel), nullptr},
         {0, 0, 0, nullptr, nullptr},
     };
-    static const AFX_MSGMAP map = {nullptr, entries};
+    static const AFX_MSGMAP map = {CCmdTarget::GetMessageMap(), entries};
     return &map;
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, UINT nCode) {
+    if (CCmdTarget::OnCmdMsg(nID, nCode)) {
+        return TRUE;
+    }
+    // A control's notification (EN_UPDATE, ...) concerns this dialog alone.
+    CWinApp* app = AfxGetApp();
+    return nCode == 0 && app != nullptr && app->OnCmdMsg(nID, nCode);
 }
 
 BOOL CDialog::OnInitDialog() {

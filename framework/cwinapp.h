@@ -2,17 +2,16 @@
 // by the framework's process entry, starts the window system's side and calls InitInstance.
 #pragma once
 
+#include "ccmdtarget.h"
 #include "win_defs.h"
 
 class CWnd;
 
-class CWinApp {
+class CWinApp : public CCmdTarget {
 public:
     // A null name leaves the application's name to the executable's file name.
     explicit CWinApp(const char* lpszAppName = nullptr);
-    virtual ~CWinApp();
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
+    ~CWinApp() override;
 
     // Starts the application. FALSE ends it without entering the message loop.
     virtual BOOL InitInstance();
@@ -23,6 +22,10 @@ public:
     // The message loop, entered when InitInstance returns TRUE.
     virtual int Run();
     virtual int ExitInstance();
+
+    // The help command, for an application's message map (ON_COMMAND(ID_HELP, ...)). No help
+    // file comes with the program, so there is nothing to open and it does nothing.
+    void OnHelp() {}
 
     const char* m_pszAppName;
     // The window that dialogs opened without a parent are owned by.

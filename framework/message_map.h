@@ -1,18 +1,19 @@
-// Message maps: static tables that route a control's notification (or a system command) to a
-// member function of the dialog. A dialog declares its map with DECLARE_MESSAGE_MAP() and
-// defines it between BEGIN_MESSAGE_MAP(theClass, baseClass) and END_MESSAGE_MAP(). Lookups
-// walk from the most derived map to its bases; the first matching entry wins.
+// Message maps: static tables that route a command, a control's notification or a system command
+// to a member function of a dialog or of the application object. A dialog declares its map with
+// DECLARE_MESSAGE_MAP() and defines it between BEGIN_MESSAGE_MAP(theClass, baseClass) and
+// END_MESSAGE_MAP(). Lookups walk from the most derived map to its bases; the first matching entry
+// wins.
 #pragma once
 
 #include "win_defs.h"
 
-class CDialog;
+class CCmdTarget;
 
-using AFX_PMSG = void (CDialog::*)();
-using AFX_PMSG_SYSCOMMAND = void (CDialog::*)(UINT, LPARAM);
+using AFX_PMSG = void (CCmdTarget::*)();
+using AFX_PMSG_SYSCOMMAND = void (CCmdTarget::*)(UINT, LPARAM);
 
 struct AFX_MSGMAP_ENTRY {
-    UINT message; // WM_COMMAND or WM_SYSCOMMAND; 0 ends the table
+    UINT message; // WM_COMMAND, WM_SYSCOMMAND, WM_PAINT or WM_QUERYDRAGICON; 0 ends it
     UINT code;    // notification code, for WM_COMMAND
     UINT id;      // control ID, for WM_COMMAND
     AFX_PMSG onCommand;
@@ -65,6 +66,7 @@ protected:                                                                      
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, static_cast<AFX_PMSG>(&ThisClass::OnPaint), nullptr},
 #define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, nullptr, nullptr},
 
+#define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_WM_SYSCOMMAND()                                                                         \

@@ -97,3 +97,6 @@ constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
 
 #endif // _WIN32
+
+// The framework's own command IDs, beside the system's: the help command, which F1 gives.
+constexpr UINT ID_HELP = 0xE146;

@@ -123,9 +123,7 @@ void CDialog::SendNotify(UINT code, UINT id) {
 }
 
 void CDialog::SendCommand(UINT code, UINT id) {
-    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_COMMAND, code, id)) {
-        (this->*entry->onCommand)();
-    }
+    OnCmdMsg(id, code);
 }
 
 void CDialog::SendSysCommand(UINT id, LPARAM lParam) {
@@ -521,6 +519,10 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_Escape && modifiers == 0) {
         SendCommand(BN_CLICKED, IDCANCEL);
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && modifiers == 0) {
+        SendCommand(0, ID_HELP);
         return;
     }
     QWidget::keyPressEvent(event);

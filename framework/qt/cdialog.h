@@ -50,6 +50,8 @@ public:
     // dialog starts with a fresh menu.
     CMenu* GetSystemMenu(BOOL bRevert);
     void SetIcon(const HICON& icon, BOOL bBigIcon);
+    // Commands (code 0) that the dialog's map does not take go on to the application object.
+    BOOL OnCmdMsg(UINT nID, UINT nCode) override;
 
     // Carries out a control's notification as the message map says, unless UpdateData is
     // running; the controls' signals come in here.
@@ -78,7 +80,7 @@ protected:
     // Default handling of window-menu commands: minimize and close.
     void OnSysCommand(UINT nID, LPARAM lParam);
 
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    const AFX_MSGMAP* GetMessageMap() const override;
 
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,17 +1,15 @@
 // A window as the dialogs address it: a dialog, or one of its controls from GetDlgItem.
 #pragma once
 
+#include "ccmdtarget.h"
 #include "crect.h"
 #include "win_defs.h"
 
 class QWidget;
 
-class CWnd {
+class CWnd : public CCmdTarget {
 public:
     explicit CWnd(QWidget* widget) : m_widget(widget) {}
-    virtual ~CWnd() = default;
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
 
     // Carries out a message to a one-line edit box: EM_SETSEL (wParam the start, lParam the
     // end; an end of -1 is the end of the text), EM_SCROLLCARET and WM_COPY. Returns 0; other

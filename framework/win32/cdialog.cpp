@@ -40,14 +40,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     }
     switch (message) {
     case WM_COMMAND:
-        if (self->m_lockNotifications == 0) {
-            if (const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(
-                    self->GetMessageMap(), WM_COMMAND, HIWORD(wParam), LOWORD(wParam))) {
-                (self->*entry->onCommand)();
-                return TRUE;
-            }
-        }
-        return FALSE;
+        return self->m_lockNotifications == 0 && self->OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    case WM_HELP:
+        // F1, wherever the focus is in the dialog.
+        self->OnCmdMsg(ID_HELP, 0);
+        return TRUE;
     case WM_PAINT:
         if (const AFX_MSGMAP_ENTRY* entry =
                 AfxFindMessageEntry(self->GetMessageMap(), WM_PAINT, 0, 0)) {

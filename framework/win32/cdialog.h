@@ -36,6 +36,8 @@ public:
     // The window menu, as the window system keeps it for this window.
     CMenu* GetSystemMenu(BOOL bRevert);
     void SetIcon(HICON icon, BOOL bBigIcon);
+    // Commands (code 0) that the dialog's map does not take go on to the application object.
+    BOOL OnCmdMsg(UINT nID, UINT nCode) override;
 
 protected:
     virtual BOOL OnInitDialog();
@@ -51,7 +53,7 @@ protected:
     // The window system's own handling of window-menu commands: move, minimize, close, ...
     void OnSysCommand(UINT nID, LPARAM lParam);
 
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    const AFX_MSGMAP* GetMessageMap() const override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

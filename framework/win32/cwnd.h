@@ -1,15 +1,13 @@
 // A window as the dialogs address it: a dialog, or one of its controls from GetDlgItem.
 #pragma once
 
+#include "ccmdtarget.h"
 #include "crect.h"
 #include "win_defs.h"
 
-class CWnd {
+class CWnd : public CCmdTarget {
 public:
     explicit CWnd(HWND hWnd = nullptr) : m_hWnd(hWnd) {}
-    virtual ~CWnd() = default;
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);

@@ -3,6 +3,7 @@
 // keys and copy, and random edits checked against the calculation library.
 #include "about_dialog.h"
 #include "calculator_dialog.h"
+#include "cwinapp.h"
 #include "line_calculations.h"
 #include "resource.h"
 #include "test_support.h"
@@ -37,6 +38,19 @@ protected:
         CCalculatorDialog::DoDataExchange(pDX);
     }
 };
+
+// Counts the help commands that reach the application object.
+class HelpCountingApp : public CWinApp {
+public:
+    int helps = 0;
+    void OnHelpCounted() { ++helps; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(HelpCountingApp, CWinApp)
+    ON_COMMAND(ID_HELP, OnHelpCounted)
+END_MESSAGE_MAP()
 
 const char* const kBoxes[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
                               "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
@@ -102,6 +116,7 @@ Q_DECLARE_METATYPE(Action)
 class TestWindow : public QObject {
     Q_OBJECT
 
+    HelpCountingApp m_app;
     std::unique_ptr<CountingCalculatorDialog> m_dlg;
 
     QStringList shown() {
@@ -205,6 +220,8 @@ private slots:
         row("IDC_LOSS_LENGTH", "Esc", "closed");
         row("IDC_SWR_LOSS", "close", "closed");
         row("IDC_ABOUT", "Return", "IDD_ABOUT");
+        row("IDC_LOSS_SWR", "F1", "IDC_LOSS_SWR"); // the help command, for the application
+        row("IDC_ABOUT", "F1", "IDC_ABOUT");
         row("IDC_SWR_LENGTH", "Alt+C", "IDC_LOSS_LENGTH");
         row("IDC_MESSAGES", "Alt+S", "IDC_LOSS_SWR");
         row("IDC_ABOUT", "Alt+D", "IDC_SWR_LOSS");
@@ -225,6 +242,7 @@ private slots:
     }
 
     // Where the focus goes, or what opens or closes; no text changes and no data is exchanged.
+    // F1 alone reaches the application object, once.
     void keys() {
         QFETCH(QString, from);
         QFETCH(QString, keys);
@@ -234,6 +252,7 @@ private slots:
         Press("5");
         const QStringList before = Texts(*m_dlg);
         const int exchanges = m_dlg->exchanges;
+        const int helps = m_app.helps;
         QApplication::clipboard()->setText("77");
         focus(qPrintable(from), Qt::TabFocusReason);
         QString opened;
@@ -251,6 +270,7 @@ private slots:
         }
         QCOMPARE(Texts(*m_dlg), before);
         QCOMPARE(m_dlg->exchanges, exchanges);
+        QCOMPARE(m_app.helps - helps, keys == "F1" ? 1 : 0);
         QCOMPARE(QApplication::clipboard()->text(), QString("77"));
         auto* window = qobject_cast<QDialog*>(WindowOf(*m_dlg));
         QCOMPARE(window->isVisible(), after != "closed");

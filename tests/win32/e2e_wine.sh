@@ -41,10 +41,12 @@ copied 2.902027
 spoil && keys Tab && xdotool type 5 && keys Tab && xdotool type 20 && keys Tab ctrl+a ctrl+c
 copied 8.724232
 
-step "Enter in a box changes nothing"
-spoil && keys shift+Tab Return Tab ctrl+a ctrl+c
+step "Enter and F1 (no help file) in a box change nothing"
+windows=$(xdotool search --onlyvisible --name .)
+spoil && keys shift+Tab Return F1 Tab ctrl+a ctrl+c
 copied 8.724232
-kill -0 "$app" || fail "the program ended on Enter"
+kill -0 "$app" || fail "the program ended on Enter or F1"
+[ "$(xdotool search --onlyvisible --name .)" = "$windows" ] || fail "a window opened on F1"
 
 step "the About button opens the About box; Esc closes it"
 keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape
