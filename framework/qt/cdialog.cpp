@@ -107,8 +107,10 @@ HICON AfxLoadIcon(UINT id) {
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : QDialog(pParentWnd ? pParentWnd->GetWidget() : nullptr), CWnd(this),
-      m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd ? pParentWnd->GetWidget() : nullptr) {}
+    : CWnd(nullptr), QDialog(pParentWnd ? pParentWnd->GetWidget() : nullptr),
+      m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd ? pParentWnd->GetWidget() : nullptr) {
+    Attach(this); // once QDialog exists
+}
 
 CDialog::~CDialog() = default;
 

@@ -26,7 +26,10 @@
 // The icon group `id` from the program's resources, with all its image sizes.
 HICON AfxLoadIcon(UINT id);
 
-class CDialog : public QDialog, public CWnd {
+// CWnd comes first, so that a dialog begins with its CCmdTarget: the message map's member
+// pointers are converted to CCmdTarget's, and calls through them then find the dialog at the
+// address they expect.
+class CDialog : public CWnd, public QDialog {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;

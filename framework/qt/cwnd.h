@@ -23,6 +23,10 @@ public:
     // The widget behind this window.
     QWidget* GetWidget() const { return m_widget; }
 
+protected:
+    // For a window that is its own widget, whose widget part is made after this one.
+    void Attach(QWidget* widget) { m_widget = widget; }
+
 private:
     QWidget* m_widget;
 };
