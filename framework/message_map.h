@@ -1,5 +1,5 @@
 // Message maps: static tables that route a command, a control's notification or a system command
-// to a member function of a dialog or of the application object. A dialog declares its map with
+// to a member function of a dialog or of the application object. A class declares its map with
 // DECLARE_MESSAGE_MAP() and defines it between BEGIN_MESSAGE_MAP(theClass, baseClass) and
 // END_MESSAGE_MAP(). Lookups walk from the most derived map to its bases; the first matching entry
 // wins.

@@ -7,6 +7,7 @@
 //
 // Keys: Enter on a focused push button presses it; elsewhere it presses the default push
 // button (BS_DEFPUSHBUTTON) or, without one, calls OnOK. Esc and the close box call OnCancel.
+// F1 is the help command, ID_HELP.
 #pragma once
 
 #include "cdataexchange.h"
@@ -59,8 +60,8 @@ public:
     // Carries out a control's notification as the message map says, unless UpdateData is
     // running; the controls' signals come in here.
     void SendNotify(UINT code, UINT id);
-    // Carries out a command (IDOK, IDCANCEL from the keys and the close box) as the message
-    // map says.
+    // Carries out a command (IDOK, IDCANCEL, ID_HELP from the keys and the close box) as the
+    // message maps say.
     void SendCommand(UINT code, UINT id);
     // Carries out a window-menu command as the message map says.
     void SendSysCommand(UINT id, LPARAM lParam = 0);

@@ -1,7 +1,8 @@
 // A dialog made by the window system's dialog manager from the template resource of the same
 // ID, with data exchange, a message map and a modal run. The dialog manager carries out Tab,
-// mnemonics, Enter (IDOK, or the focused button), Esc and the close box (IDCANCEL); control
-// notifications reach the message map unless UpdateData is exchanging data at that moment.
+// mnemonics, Enter (IDOK, or the focused button), Esc and the close box (IDCANCEL), and F1
+// (WM_HELP, carried out as the help command ID_HELP); control notifications reach the message
+// map unless UpdateData is exchanging data at that moment.
 #pragma once
 
 #include "cdataexchange.h"
