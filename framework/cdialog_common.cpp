@@ -1,6 +1,7 @@
-// What a dialog does the same way on every window system: its base message map, its default
-// handlers, and data exchange with notifications ignored meanwhile. Each window system's
-// folder declares CDialog and supplies the rest.
+// What a dialog does the same way on every window system: its base message map, the dispatch of
+// commands, paint and window-menu messages through it, its default handlers, and data exchange
+// with notifications ignored meanwhile. Each window system's folder declares CDialog and supplies
+// the rest.
 #include "cdialog.h"
 
 #include "cwinapp.h"
@@ -24,6 +25,19 @@ BOOL CDialog::OnCmdMsg(UINT nID, UINT nCode) {
     // A control's notification (EN_UPDATE, ...) concerns this dialog alone.
     CWinApp* app = AfxGetApp();
     return nCode == 0 && app != nullptr && app->OnCmdMsg(nID, nCode);
+}
+
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam) {
+    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (entry == nullptr) {
+        return FALSE;
+    }
+    if (message == WM_SYSCOMMAND) {
+        (this->*entry->onSysCommand)(UINT(wParam), lParam);
+    } else {
+        (this->*entry->onCommand)();
+    }
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog() {

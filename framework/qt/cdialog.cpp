@@ -114,10 +114,6 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 CDialog::~CDialog() = default;
 
-const AFX_MSGMAP_ENTRY* CDialog::FindEntry(UINT message, UINT code, UINT id) const {
-    return AfxFindMessageEntry(GetMessageMap(), message, code, id);
-}
-
 void CDialog::SendNotify(UINT code, UINT id) {
     if (m_lockNotifications == 0) {
         SendCommand(code, id);
@@ -129,9 +125,7 @@ void CDialog::SendCommand(UINT code, UINT id) {
 }
 
 void CDialog::SendSysCommand(UINT id, LPARAM lParam) {
-    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_SYSCOMMAND, 0, 0)) {
-        (this->*entry->onSysCommand)(id, lParam);
-    } else {
+    if (!OnWndMsg(WM_SYSCOMMAND, id, lParam)) {
         OnSysCommand(id, lParam);
     }
 }
@@ -531,9 +525,7 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void CDialog::paintEvent(QPaintEvent*) {
-    if (const AFX_MSGMAP_ENTRY* entry = FindEntry(WM_PAINT, 0, 0)) {
-        (this->*entry->onCommand)();
-    }
+    OnWndMsg(WM_PAINT, 0, 0);
 }
 
 void CDialog::closeEvent(QCloseEvent* event) {

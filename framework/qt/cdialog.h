@@ -97,7 +97,9 @@ private:
     QWidget* CreateControl(const DialogItemTemplate& item);
     void FitStaticTexts();
     void CenterWindow();
-    const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT code, UINT id) const;
+    // Carries out WM_PAINT or WM_SYSCOMMAND (wParam the command) as the message map says;
+    // FALSE if the map has no entry for it.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT m_nIDTemplate;
     QWidget* m_pParentWnd;

@@ -46,23 +46,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         self->OnCmdMsg(ID_HELP, 0);
         return TRUE;
     case WM_PAINT:
-        if (const AFX_MSGMAP_ENTRY* entry =
-                AfxFindMessageEntry(self->GetMessageMap(), WM_PAINT, 0, 0)) {
-            (self->*entry->onCommand)();
-            return TRUE;
-        }
-        return FALSE;
+    case WM_SYSCOMMAND:
+        return self->OnWndMsg(message, wParam, lParam);
     case WM_QUERYDRAGICON:
         // One of the messages whose result the dialog procedure returns itself.
         if (AfxFindMessageEntry(self->GetMessageMap(), WM_QUERYDRAGICON, 0, 0)) {
             return reinterpret_cast<INT_PTR>(self->OnQueryDragIcon());
-        }
-        return FALSE;
-    case WM_SYSCOMMAND:
-        if (const AFX_MSGMAP_ENTRY* entry =
-                AfxFindMessageEntry(self->GetMessageMap(), WM_SYSCOMMAND, 0, 0)) {
-            (self->*entry->onSysCommand)(UINT(wParam), lParam);
-            return TRUE;
         }
         return FALSE;
     default:

@@ -57,6 +57,9 @@ protected:
     const AFX_MSGMAP* GetMessageMap() const override;
 
 private:
+    // Carries out WM_PAINT or WM_SYSCOMMAND (wParam the command) as the message map says;
+    // FALSE if the map has no entry for it.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void CenterWindow();
 
