@@ -2,12 +2,11 @@
 // paint, each beside plain Qt doing the same visible work in the same run: a line edit whose
 // change sets another line edit's text, and a QDialog with the same controls. Runs on the
 // offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include "bare_qt_dialog.h"
 #include "calculator_dialog.h"
-#include "dialog_templates.h"
 #include "line_calculations.h"
 #include "ratio_reporter.h"
 #include "resource.h"
-#include "resources.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,14 +14,11 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -69,95 +65,9 @@ bool WaitForFirstPaint(const PaintWatcher& watcher) {
 bool ShowCalculator() {
     PaintWatcher watcher;
     auto dialog = std::make_unique<CCalculatorDialog>();
-    dialog->installEventFilter(&watcher);
     dialog->Create();
+    dialog->m_hWnd->installEventFilter(&watcher); // painted once the event loop runs
     return WaitForFirstPaint(watcher);
-}
-
-// The calculator window's controls written with plain Qt: the same kinds, texts, pixel
-// rectangles, picture, buddies and window flags, with none of the template, data-exchange and
-// message-map machinery, and without fitting static texts to the font.
-std::unique_ptr<QDialog> MakeBaselineDialog() {
-    auto dialog = std::make_unique<QDialog>();
-    const DialogTemplate& dt = kCalculatorTemplate;
-    dialog->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowMinimizeButtonHint);
-    dialog->setWindowTitle(QString::fromUtf8(dt.caption));
-
-    const QFontMetrics metrics(dialog->font());
-    const int unitX =
-        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
-         1) /
-        2;
-    const int unitY = metrics.height();
-    auto px = [&](int x) { return (x * unitX + 2) / 4; };
-    auto py = [&](int y) { return (y * unitY + 4) / 8; };
-    dialog->setFixedSize(px(dt.cx), py(dt.cy));
-
-    QLabel* mnemonicLabel = nullptr;
-    for (std::size_t i = 0; i < dt.itemCount; ++i) {
-        const DialogItemTemplate& item = dt.items[i];
-        QRect rect(px(item.x), py(item.y), px(item.cx), py(item.cy));
-        const QString text = QString::fromUtf8(item.text.text ? item.text.text : "");
-        QWidget* control = nullptr;
-        switch (item.kind) {
-        case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(text, dialog.get());
-            box->lower();
-            control = box;
-            break;
-        }
-        case ControlKind::StaticText: {
-            auto* label = new QLabel(text, dialog.get());
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (text.contains(u'&')) {
-                mnemonicLabel = label;
-            }
-            control = label;
-            break;
-        }
-        case ControlKind::EditBox:
-            if (item.style & ES_MULTILINE) {
-                auto* box = new QPlainTextEdit(dialog.get());
-                box->setReadOnly(true);
-                box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                control = box;
-            } else {
-                auto* edit = new QLineEdit(dialog.get());
-                edit->setReadOnly(item.style & ES_READONLY);
-                control = edit;
-            }
-            break;
-        case ControlKind::PushButton:
-            control = new QPushButton(text, dialog.get());
-            break;
-        case ControlKind::Icon:
-        case ControlKind::Picture: {
-            auto* label = new QLabel(dialog.get());
-            const QPixmap pixmap(AfxFindImages(item.text.image).front());
-            label->setPixmap(pixmap);
-            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            // Shown at the picture's own size, as the calculator shows it.
-            const int frame = label->frameWidth();
-            rect.setSize(pixmap.size() + QSize(2 * frame, 2 * frame));
-            control = label;
-            break;
-        }
-        }
-        control->setGeometry(rect);
-        // A label's mnemonic shows underlined, not as "&", once it has a buddy.
-        if (mnemonicLabel && (item.style & WS_TABSTOP)) {
-            mnemonicLabel->setBuddy(control);
-            mnemonicLabel = nullptr;
-        }
-    }
-    dialog->move(dialog->screen()->availableGeometry().center() -
-                 QPoint(dialog->width() / 2, dialog->height() / 2));
-    return dialog;
 }
 
 bool ShowBaseline() {
@@ -209,9 +119,10 @@ void TypeDigitAndBackspace(benchmark::State& state, QWidget& window, QLineEdit& 
 void Keystroke(benchmark::State& state) {
     CCalculatorDialog dialog;
     dialog.Create();
-    auto* swr = dialog.findChild<QLineEdit*>("IDC_LOSS_SWR");
-    auto* length = dialog.findChild<QLineEdit*>("IDC_LOSS_LENGTH");
-    auto* result = dialog.findChild<QLineEdit*>("IDC_LOSS_RESULT");
+    QWidget& window = *dialog.m_hWnd;
+    auto* swr = window.findChild<QLineEdit*>("IDC_LOSS_SWR");
+    auto* length = window.findChild<QLineEdit*>("IDC_LOSS_LENGTH");
+    auto* result = window.findChild<QLineEdit*>("IDC_LOSS_RESULT");
     if (!swr || !length || !result) {
         state.SkipWithError("the calculator window lacks its loss boxes");
         return;
@@ -221,7 +132,7 @@ void Keystroke(benchmark::State& state) {
     length->setFocus();
     QTest::keyClicks(length, "1");
 
-    TypeDigitAndBackspace(state, dialog, *length);
+    TypeDigitAndBackspace(state, window, *length);
 
     // Every key must have reached the box and been written back, or the run measured nothing.
     const std::string lengthText = length->text().toStdString();
@@ -229,7 +140,7 @@ void Keystroke(benchmark::State& state) {
     if ((lengthText != "1" && lengthText != "10") || result->text().toStdString() != expected) {
         state.SkipWithError("the keys did not reach the length box or were not calculated");
     }
-    dialog.hide();
+    dialog.EndDialog(IDCANCEL);
 }
 
 void KeystrokeBaseline(benchmark::State& state) {
@@ -274,10 +185,11 @@ QString DescribeControls(const QWidget& window) {
 bool SameControls() {
     CCalculatorDialog calculator;
     calculator.Create();
+    const QWidget& window = *calculator.m_hWnd;
     const std::unique_ptr<QDialog> baseline = MakeBaselineDialog();
-    const QString ours = DescribeControls(calculator) + ", font " + calculator.font().toString();
+    const QString ours = DescribeControls(window) + ", font " + window.font().toString();
     const QString theirs = DescribeControls(*baseline) + ", font " + baseline->font().toString();
-    calculator.hide();
+    calculator.EndDialog(IDCANCEL);
     if (ours != theirs) {
         std::fprintf(stderr, "calculator: %s\nbaseline:   %s\n", qPrintable(ours),
                      qPrintable(theirs));

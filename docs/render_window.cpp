@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     CCalculatorDialog calculator;
     calculator.Create();
     auto type = [&](const char* name, const char* text) {
-        auto* edit = calculator.findChild<QLineEdit*>(name);
+        auto* edit = calculator.m_hWnd->findChild<QLineEdit*>(name);
         edit->setFocus();
         QTest::keyClicks(edit, text);
     };
@@ -30,13 +30,13 @@ int main(int argc, char* argv[]) {
     type("IDC_LOSS_SWR", "12");
     type("IDC_SWR_LOSS", "5");
     type("IDC_SWR_LENGTH", "20");
-    calculator.findChild<QLineEdit*>("IDC_LOSS_LENGTH")->setFocus();
+    calculator.m_hWnd->findChild<QLineEdit*>("IDC_LOSS_LENGTH")->setFocus();
 
-    bool saved = calculator.grab().save(QString::fromLocal8Bit(argv[1]));
+    bool saved = calculator.m_hWnd->grab().save(QString::fromLocal8Bit(argv[1]));
     if (argc > 2) {
         CAboutDialog about;
         about.Create();
-        saved = about.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+        saved = about.m_hWnd->grab().save(QString::fromLocal8Bit(argv[2])) && saved;
     }
     return saved ? 0 : 1;
 }

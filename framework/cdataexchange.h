@@ -15,7 +15,7 @@ public:
     BOOL m_bSaveAndValidate; // TRUE: controls to fields; FALSE: fields to controls
 };
 
-// Moves the text of edit control `id` (one-line or multi-line) to or from `value`. Writing a
-// text the control already shows leaves the control untouched, so its caret, selection, scroll
-// position and undo history stay as they are.
-void DDX_Text(CDataExchange* pDX, UINT id, CString& value);
+// Moves the text of control nIDC (an edit box of one line or several) to or from `value`.
+// Writing a text the control already shows leaves the control untouched, so its caret,
+// selection, scroll position and undo history stay as they are, and nothing is announced.
+void DDX_Text(CDataExchange* pDX, UINT nIDC, CString& value);

@@ -1,5 +1,5 @@
-// What the application object does the same way on every window system; each window system's
-// folder supplies Run and AfxWinMain.
+// What the application object does the same way on every window system; the backend defines
+// Enable3dControls, Run and AfxWinMain.
 #include "cwinapp.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The application object: one per program, constructed at program start. AfxWinMain, called
-// by the framework's process entry, starts the window system's side and calls InitInstance.
+// by the backend's process entry, starts the window system's side and runs the application.
 #pragma once
 
 #include "ccmdtarget.h"
@@ -15,11 +15,10 @@ public:
 
     // Starts the application. FALSE ends it without entering the message loop.
     virtual BOOL InitInstance();
-    // The switch to the three-dimensional look of dialog controls. A no-op: today's Windows and
-    // Qt's styles always draw dialog controls that way.
-    BOOL Enable3dControls() { return TRUE; }
+    // The switch to the three-dimensional look of dialog controls. The backend's.
+    BOOL Enable3dControls();
 
-    // The message loop, entered when InitInstance returns TRUE.
+    // The message loop, entered when InitInstance returns TRUE. The backend's.
     virtual int Run();
     virtual int ExitInstance();
 
@@ -35,8 +34,8 @@ public:
 // The application object, or nullptr before it is constructed and after it is destroyed.
 CWinApp* AfxGetApp();
 
-// The framework's entry: starts the window system's side (on Qt, the application, from the
-// program's name alone: no argument reaches Qt), then AfxRunApp.
+// The framework's entry, called by the backend's process entry: starts the window system's side
+// (without the command line, which the program does not read), then AfxRunApp. The backend's.
 int AfxWinMain(int argc, char* argv[]);
 
 // Runs the application object: InitInstance, then Run unless InitInstance returned FALSE, then

@@ -3,6 +3,7 @@
 #include "dialog_templates.h"
 
 #include "resource.h"
+#include "version.h"
 
 #include <iterator>
 
@@ -46,9 +47,9 @@ const DialogItemTemplate kAboutItems[] = {
     // kind          ID                                text                          style                                          x    y    w    h
     {K::Icon,        DIALOG_ITEM_ID(IDC_STATIC),       ControlText::Image(IDI_MAIN), SS_ICON,                                      11,  17,  20,  20},
     {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),       "Varnholt Calculator",        SS_NOPREFIX | WS_GROUP,                       40,  10, 150,   8},
-    {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),       "Copyright (C) 2001 The Varnholt authors", WS_GROUP,                        40,  45, 210,   8},
+    {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),       VARNHOLT_COPYRIGHT,           WS_GROUP,                                     40,  45, 210,   8},
     {K::PushButton,  DIALOG_ITEM_ID(IDOK),             "OK",                         BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP,    194,  15,  50,  14},
-    {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),       "Version 1.0",                WS_GROUP,                                     40,  20,  55,   8},
+    {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),       "Version " VARNHOLT_VERSION_SHORT, WS_GROUP,                       40,  20,  55,   8},
     {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),
      "For more information on this topic, visit\nthe web page of the Varnholt authors:",
                                                                                      WS_GROUP,                                     40,  65, 135,  20},
@@ -63,7 +64,6 @@ const DialogItemTemplate kAboutItems[] = {
 
 } // namespace
 
-// clang-format off
 const DialogTemplate kCalculatorTemplate = {
     IDD_CALCULATOR, "IDD_CALCULATOR", "Varnholt Calculator",
     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT,

@@ -16,7 +16,7 @@ protected:
 
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
-    HCURSOR OnQueryDragIcon() override;
+    HCURSOR OnQueryDragIcon();
     void OnUpdateLossInputs();
     void OnAboutButton();
     void OnUpdateSwrInputs();

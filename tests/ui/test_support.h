@@ -10,9 +10,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-// The dialog's top-level window.
+// The dialog's top-level window, once it has been made (Create, DoModal).
 inline QWidget* WindowOf(CDialog& dialog) {
-    return &dialog;
+    return dialog.m_hWnd;
 }
 
 // The control named "IDC_..." (its objectName) in a window.

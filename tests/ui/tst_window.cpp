@@ -136,12 +136,14 @@ private slots:
 
     void init() {
         m_dlg = std::make_unique<CountingCalculatorDialog>();
+        m_app.m_pMainWnd = m_dlg.get(); // the owner of the About boxes, as in the program
         QVERIFY(m_dlg->Create());
         WindowOf(*m_dlg)->activateWindow(); // where no window manager does it
         QVERIFY(QTest::qWaitForWindowActive(WindowOf(*m_dlg)));
     }
 
     void cleanup() {
+        m_app.m_pMainWnd = nullptr;
         m_dlg.reset();
         QApplication::clipboard()->clear();
         VERIFY_NO_WINDOW_OPEN();
@@ -298,7 +300,7 @@ private slots:
             Press("Return");
         };
         const Action menuItem = [this](QWidget*) {
-            for (QAction* item : m_dlg->GetSystemMenu(FALSE)->menu()->actions()) {
+            for (QAction* item : m_dlg->GetSystemMenu(FALSE)->m_hMenu->actions()) {
                 if (item->text() == "&About Varnholt...") {
                     item->trigger();
                 }
@@ -309,8 +311,8 @@ private slots:
         QTest::newRow("menu item, Enter in the address box")
             << menuItem << Keys("Tab, Return") << false;
         QTest::newRow("SC command with low bits set, Esc")
-            << Action([this](QWidget*) { m_dlg->SendSysCommand(IDM_ABOUT | 0x3); }) << Keys("Esc")
-            << false;
+            << Action([this](QWidget*) { m_dlg->SendMessage(WM_SYSCOMMAND, IDM_ABOUT | 0x3); })
+            << Keys("Esc") << false;
         QTest::newRow("Enter on Copy copies") << button << Keys("Tab, Tab, Return") << true;
         QTest::newRow("Copy, box narrow, part selected, copies all")
             << enter << Action([](QWidget* box) {
@@ -348,6 +350,12 @@ private slots:
         open(calculator);
         QTRY_VERIFY(ran && !QApplication::activeModalWidget());
         QCOMPARE(QApplication::clipboard()->text(), copies ? kAddress : QString("before"));
+    }
+
+    // While minimized and dragged, the window shows its icon, through the message map.
+    void dragIcon() {
+        QCOMPARE(m_dlg->SendMessage(WM_QUERYDRAGICON),
+                 reinterpret_cast<LRESULT>(AfxLoadIcon(IDI_MAIN)));
     }
 
     // What a screen reader finds: a box is named after its label (or its frame) and described by
@@ -414,7 +422,7 @@ private slots:
                 QTest::keyClick(box, Qt::Key_End);
                 QTest::keyClick(box, Qt::Key_Backspace);
             } else {
-                QTest::keyClicks(box, chars.mid(int(random() % 50), 1));
+                QTest::keyClicks(box, chars.mid(int(random() % chars.size()), 1));
             }
             QStringList in;
             for (const char* name : inputs) {

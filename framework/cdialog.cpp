@@ -1,0 +1,104 @@
+// What a dialog does the same way on every window system. The backend's members are defined in
+// its own folder.
+#include "cdialog.h"
+
+#include "cwinapp.h"
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+const AFX_MSGMAP* CDialog::GetMessageMap() const {
+    // IDOK and IDCANCEL, from their buttons or from Enter, Esc and the close box, end up in
+    // OnOK and OnCancel, which derived dialogs override.
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        {WM_COMMAND, BN_CLICKED, IDOK, AFX_HANDLER(AFX_PMSG, &CDialog::OnOK)},
+        {WM_COMMAND, BN_CLICKED, IDCANCEL, AFX_HANDLER(AFX_PMSG, &CDialog::OnCancel)},
+        {0, 0, 0, AfxHandler()},
+    };
+    static const AFX_MSGMAP map = {CCmdTarget::GetMessageMap(), entries};
+    return &map;
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, UINT nCode) {
+    if (CCmdTarget::OnCmdMsg(nID, nCode)) {
+        return TRUE;
+    }
+    // A control's notification (EN_UPDATE, ...) concerns this dialog alone.
+    CWinApp* app = AfxGetApp();
+    return nCode == 0 && app != nullptr && app->OnCmdMsg(nID, nCode);
+}
+
+BOOL CDialog::OnCommand(UINT nID, UINT nCode) {
+    return m_lockNotifications == 0 && OnCmdMsg(nID, nCode);
+}
+
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (entry == nullptr || message == WM_COMMAND) {
+        return FALSE;
+    }
+    LRESULT result = 0;
+    if (const auto* onMessage = std::get_if<AFX_PMSG>(&entry->pfn)) {
+        (this->**onMessage)();
+    } else if (const auto* onSysCommand = std::get_if<AFX_PMSG_WL>(&entry->pfn)) {
+        (this->**onSysCommand)(UINT(wParam), lParam);
+    } else if (const auto* onQueryIcon = std::get_if<AFX_PMSG_H>(&entry->pfn)) {
+        result = reinterpret_cast<LRESULT>((this->**onQueryIcon)());
+    }
+    if (pResult != nullptr) {
+        *pResult = result;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    ++m_lockNotifications;
+    CDataExchange exchange(this, bSaveAndValidate);
+    DoDataExchange(&exchange);
+    --m_lockNotifications;
+    return TRUE;
+}
+
+CWnd* CDialog::GetDlgItem(UINT nID) const {
+    const HWND hWnd = m_hWnd ? AfxGetDlgItem(m_hWnd, nID) : nullptr;
+    if (hWnd == nullptr) {
+        return nullptr;
+    }
+    // One wrapper per ID for the dialog's life; a window made anew gives it its new handle.
+    std::unique_ptr<CWnd>& item = m_items[nID];
+    if (!item) {
+        item = std::make_unique<CWnd>(hWnd);
+    }
+    item->m_hWnd = hWnd;
+    return item.get();
+}
+
+HWND CDialog::GetOwnerHwnd() const {
+    if (m_pParentWnd != nullptr) {
+        return m_pParentWnd->m_hWnd;
+    }
+    const CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != this) {
+        return app->m_pMainWnd->m_hWnd;
+    }
+    return nullptr;
+}

@@ -1,0 +1,50 @@
+#include "qt_dialog_units.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QSize>
+
+namespace {
+
+// Measuring glyphs costs more than building the rest of a dialog, and the result depends on the
+// font alone, so it is kept per font.
+QSize BaseUnits(const QFont& font) {
+    static QHash<QString, QSize> known;
+    const QString key = font.key();
+    if (const auto found = known.constFind(key); found != known.constEnd()) {
+        return *found;
+    }
+    const QFontMetrics metrics(font);
+    int letters = 0;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        letters +=
+            metrics.horizontalAdvance(QChar(c)) + metrics.horizontalAdvance(QChar(c - 'A' + 'a'));
+    }
+    const QSize units((letters / 26 + 1) / 2, metrics.height());
+    known.insert(key, units);
+    return units;
+}
+
+int MulDiv(int value, int numerator, int denominator) {
+    return (value * numerator + denominator / 2) / denominator;
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QSize units = BaseUnits(font);
+    m_baseX = units.width();
+    m_baseY = units.height();
+}
+
+int DialogUnits::ToPixelsX(int x) const {
+    return MulDiv(x, m_baseX, 4);
+}
+
+int DialogUnits::ToPixelsY(int y) const {
+    return MulDiv(y, m_baseY, 8);
+}
+
+QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const {
+    return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy));
+}

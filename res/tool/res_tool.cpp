@@ -1,0 +1,60 @@
+// Build-time tool that turns the program's resource table into the files the platforms want:
+//   res_tool OUTDIR APP_ID
+// writes
+//   OUTDIR/resources.rc                   the Windows resource script: the dialogs, the string
+//                                         table and the images (varnholt.rc.in adds the
+//                                         version block)
+//   OUTDIR/IDI_MAIN.ico, IDB_PICTURE.bmp  the images, as Windows reads them
+//   OUTDIR/hicolor/NxN/apps/APP_ID.png    the desktop icons, from the program's icon
+// Standard library only, so that a cross build can make it with the build machine's compiler.
+#include "image_files.h"
+#include "resource.h"
+#include "resource_script.h"
+#include "resource_table.h"
+#include "xpm_image.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Writes through a temporary file, so that a build never sees half a file.
+void Write(const std::filesystem::path& path, const Bytes& data) {
+    std::filesystem::create_directories(path.parent_path());
+    const std::filesystem::path temporary = path.string() + ".new";
+    std::ofstream(temporary, std::ios::binary) << data;
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        Fail("cannot write " + path.string());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: res_tool OUTDIR APP_ID\n");
+        return 2;
+    }
+    const std::filesystem::path out = std::filesystem::absolute(argv[1]);
+    const ResourceTable& resources = ProgramResources();
+    Write(out / "resources.rc", ResourceScript(resources, out));
+    for (const ImageResource& resource : resources.images) {
+        std::vector<Image> images;
+        for (const char* const* xpm : resource.images) {
+            images.push_back(FromXpm(xpm));
+        }
+        Write(out / ImageFileName(resource), resource.icon ? IcoFile(images) : BmpFile(images[0]));
+        if (resource.id != IDI_MAIN) {
+            continue;
+        }
+        for (const Image& image : images) {
+            const std::string size = std::to_string(image.width);
+            Write(out / "hicolor" / (size + "x" + size) / "apps" / (std::string(argv[2]) + ".png"),
+                  PngFile(image));
+        }
+    }
+    return 0;
+}
