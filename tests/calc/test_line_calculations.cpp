@@ -29,6 +29,11 @@ struct Case {
     std::string message;
 };
 
+// How ctest's list and a failure show a row: by the case it states.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 std::string TestName(const testing::TestParamInfo<Case>& info) {
     std::string name = info.param.name;
     for (char& c : name) {

@@ -3,6 +3,7 @@
 #include "line_calculations.h"
 #include "number_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +36,8 @@ void CompareWithStrtod(std::string_view text) {
     if (*p == '+' || *p == '-') {
         ++p;
     }
-    if ((p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) || std::strchr("iInN", *p) != nullptr) {
+    if ((p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) ||
+        (*p != '\0' && std::strchr("iInN", *p) != nullptr)) {
         return;
     }
     const double expected = std::strtod(copy.c_str(), nullptr);
