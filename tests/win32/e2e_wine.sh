@@ -23,7 +23,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-e2e-wine.XXXXXX")
 xvfb='' app='' step_no=0 dpi='' sessions=''
 cleanup() {
     [ -n "$app" ] && kill -KILL "$app" 2>/dev/null
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
     rm -rf "$work"
 }

@@ -22,8 +22,13 @@ wine_prefix() {
     export WINEPREFIX=$prefix WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
 
+    local fonts=/usr/share/wine/fonts
+    if [ ! -e "$fonts/ms_sans_serif.ttf" ]; then
+        echo "wine_prefix: Wine's own fonts are missing: install the Debian package fonts-wine" >&2
+        return 1
+    fi
     mkdir -p "$prefix/drive_c/windows/Fonts" &&
-        ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" || return 1
+        ln -sf "$fonts"/* "$prefix/drive_c/windows/Fonts/" || return 1
 
     # The registry settings, kept in the prefix as imported last: the same file means nothing
     # to do. (Wine writes its registry to system.reg when its wineserver ends.)
