@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The Wine prefix that every Windows test and benchmark runs in. Sourced, this gives
 #   wine_prefix PREFIX [DPI]
 # which makes PREFIX a Wine prefix at DPI dots per inch (default 96), or brings an existing one
@@ -53,5 +54,6 @@ wine_prefix() {
 # Run as a command, it makes or updates the prefix only: wine_prefix.sh PREFIX [DPI]
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     set -u
+    [ $# -ge 1 ] || { echo "usage: $0 PREFIX [DPI]" >&2 && exit 2; }
     wine_prefix "$@"
 fi
