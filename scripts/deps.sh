@@ -10,11 +10,12 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # and clipboard tools for the end-to-end tests, the desktop-file, AppStream, packaging and
 # Windows-resource checkers, valgrind, clang-format, Qt's private headers (the accessibility
 # test switches accessibility on as a screen-reader bridge does); and for the Windows build, the
-# MinGW-w64 cross compiler, Wine to run its tests, NSIS and zip for its packages.
+# MinGW-w64 cross compiler, Wine and Wine's own fonts (the dialogs' "MS Sans Serif") to run its
+# tests, NSIS and zip for its packages.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     locales xvfb xauth xdotool xclip desktop-file-utils appstream dpkg-dev file lintian
     binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev
-    g++-mingw-w64-x86-64-posix wine wine64 nsis zip)
+    g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip)
 
 missing_packages() {
     local package

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Start-up under Wine until the window exists, Varnholt.exe against the bare Win32 window:
 #   bench/win32/startup_wine.sh [BUILD_DIR] [RUNS]       (default build-windows, 5 runs)
-# Runs on a private Xvfb in a fresh Wine prefix under BUILD_DIR. The first start, which makes
-# the prefix, is reported apart; then the two programs start in turns, with a warm wineserver.
+# Runs on a private Xvfb in a Wine prefix under BUILD_DIR, made as the tests' are (at 96 DPI).
+# The first start, with a cold wineserver, is reported apart; then the two programs start in
+# turns, with a warm wineserver.
 set -euo pipefail
 build=$(realpath "${1:-build-windows}")
 runs=${2:-5}
-export WINEPREFIX=$build/bench/win32/wineprefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
-rm -rf "$WINEPREFIX"
+source "$(dirname "$0")/../../tests/win32/wine_prefix.sh"
+begin=$(date +%s%N)
+wine_prefix "$build/bench/win32/wineprefix"
+wineserver -w # so that the first start finds no wineserver running
+echo "prefix ready in $((($(date +%s%N) - begin) / 1000000)) ms"
 display=99
 while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
 Xvfb :$display -screen 0 1024x768x24 -nolisten tcp &
@@ -31,7 +34,7 @@ start_ms() {
     echo $(((end - begin) / 1000000))
 }
 
-echo "first start, making the prefix: $(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog') ms"
+echo "first start: $(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog') ms"
 wineserver -p 2>/dev/null || true # stays between the runs
 bare=() app=()
 for ((i = 0; i < runs; i++)); do

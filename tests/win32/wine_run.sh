@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the given prefix: wine_run.sh PREFIX PROGRAM [ARG...]
-# No Mono or Gecko (no download prompts), no debugger: a crash ends the run with a failure
-# instead of waiting in winedbg. The prefix's wineserver is ended afterwards.
+# Runs a Windows program under Wine in the given prefix, made or updated first by wine_prefix.sh
+# (at 96 DPI): wine_run.sh PREFIX PROGRAM [ARG...]
+# The prefix's wineserver is ended afterwards.
 set -u
-export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
+source "$(dirname "$0")/wine_prefix.sh"
+wine_prefix "$1" || exit 1
 shift
 wine "$@"
 status=$?
