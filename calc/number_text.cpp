@@ -1,9 +1,10 @@
 #include "number_text.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -14,6 +15,29 @@ bool IsSpace(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// The correctly rounded value of the unsigned decimal number in [first, last), which has digits
+// and is nothing else. `huge` says whether an out-of-range number is too large (else too small).
+#if defined(__cpp_lib_to_chars)
+double ConvertDecimal(const char* first, const char* last, bool huge) {
+    double value = 0.0;
+    const std::errc error = std::from_chars(first, last, value, std::chars_format::general).ec;
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone when it is out of range; atof gives infinity on
+        // overflow and zero on underflow.
+        return huge ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return error == std::errc() ? value : 0.0;
+}
+#else
+// Where the standard library cannot read a double, its C library does: strtod rounds correctly,
+// gives infinity on overflow and zero or a subnormal on underflow, exactly as from_chars above.
+// The text is decimal and has a point at the most, so no locale's separator can come into play.
+// (The fuzzer compares from_chars's readings with strtod's.)
+double ConvertDecimal(const char* first, const char* last, bool) {
+    return std::strtod(std::string(first, last).c_str(), nullptr);
+}
+#endif
 
 } // namespace
 
@@ -91,25 +115,6 @@ double ReadNumber(std::string_view text) {
         }
     }
 
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(mantissa, p, value, std::chars_format::general);
-    (void)ptr;
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when it is out of range; atof gives infinity on
-        // overflow and zero on underflow.
-        value =
-            sawNonzero && magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (ec != std::errc()) {
-        value = 0.0;
-    }
+    const double value = ConvertDecimal(mantissa, p, sawNonzero && magnitude + exponent > 0);
     return negative ? -value : value;
-}
-
-std::string WriteFixed6(double value) {
-    // The largest finite double has 309 integer digits; with sign, point and six decimals the
-    // text stays below 330 characters.
-    std::array<char, 330> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 6);
-    return std::string(buffer.data(), result.ptr);
 }

@@ -12,6 +12,7 @@
 // "0x10" read as 0, 0 and 0.
 double ReadNumber(std::string_view text);
 
-// Writes a finite value as printf's "%f" does in the "C" locale: fixed notation, six decimals,
-// the point as separator, no grouping, every integer digit exact.
+// Writes a value as printf's "%f" does in the "C" locale: fixed notation, six decimals, the
+// point as separator, no grouping, every integer digit exact, rounded to nearest with ties to
+// even; "inf", "-inf" or "nan" for a value that is not finite.
 std::string WriteFixed6(double value);

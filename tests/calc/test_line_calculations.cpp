@@ -1,11 +1,13 @@
 // Behaviour of the two conversions, from typed texts to the texts the window shows.
 #include "line_calculations.h"
+#include "number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <clocale>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -127,5 +129,21 @@ TEST_P(LineCalculations, GivesResultAndMessageInEveryLocale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LineCalculations, testing::ValuesIn(kCases), TestName);
+
+// The writing of results on its own, where rounding is at stake: the exact binary value rounded
+// to six decimals, a tie to the even digit, as printf does on every platform.
+TEST(NumberWriting, RoundsTheExactValueTiesToEven) {
+    const std::pair<double, const char*> rows[] = {
+        {0.0078125, "0.007812"},               // 2^-7, a tie: down to the even 2
+        {0.0234375, "0.023438"},               // 3 * 2^-7, a tie: up to the even 8
+        {5e-7, "0.000000"},                    // just below 0.0000005
+        {2.5e-6, "0.000003"},                  // just above 0.0000025
+        {4.9406564584124654e-324, "0.000000"}, // the smallest subnormal
+        {-0.0, "-0.000000"},
+    };
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(WriteFixed6(value), text) << value;
+    }
+}
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <regex>
@@ -26,7 +27,7 @@ void Check(const CalcOutcome& outcome) {
 }
 
 // strtod also reads hexadecimal and the words inf and nan, which the calculator reads as 0;
-// everything else must come out bit for bit the same.
+// everything else must come out bit for bit the same, and be written as printf's "%f" writes it.
 void CompareWithStrtod(std::string_view text) {
     const std::string copy(text.substr(0, text.find('\0')));
     const char* p = copy.c_str();
@@ -43,6 +44,11 @@ void CompareWithStrtod(std::string_view text) {
     const double expected = std::strtod(copy.c_str(), nullptr);
     const double actual = ReadNumber(text);
     if (std::memcmp(&expected, &actual, sizeof expected) != 0) {
+        std::abort();
+    }
+    static char printed[400];
+    std::snprintf(printed, sizeof printed, "%f", expected);
+    if (WriteFixed6(expected) != printed) {
         std::abort();
     }
 }
