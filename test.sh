@@ -4,7 +4,7 @@
 #   ./test.sh --ci   as CI does it: warnings as errors, all tests, all tests again under
 #                    AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer for 60 s,
 #                    the benchmarks once, then the Windows build (cross-built, its tests
-#                    under Wine, and the zip and the installer once it makes the program)
+#                    and its start-up benchmark under Wine, the zip and the installer)
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -79,6 +79,7 @@ if $ci; then
     cmake --preset windows -DVARNHOLT_WERROR=ON >/dev/null
     cmake --build --preset windows
     run_ctest build-windows || status=1
+    bash bench/win32/startup_wine.sh build-windows 9 || status=1
     if [ ! -e build-windows/CPackConfig.cmake ]; then
         echo "packages: none, the Windows build has no program yet"
     elif (cd build-windows && cpack >cpack.log 2>&1); then

@@ -9,7 +9,8 @@ set(rc ${generated_dir}/varnholt.rc)
 target_sources(varnholt PRIVATE ${rc})
 set_source_files_properties(${rc} PROPERTIES
     INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/res
-    OBJECT_DEPENDS "${VARNHOLT_RESOURCE_SCRIPT};${VARNHOLT_ICO};${VARNHOLT_BITMAP}")
+    OBJECT_DEPENDS
+        "${VARNHOLT_RESOURCE_SCRIPT};${VARNHOLT_ICO};${VARNHOLT_BITMAP};${VARNHOLT_MANIFEST}")
 add_dependencies(varnholt varnholt_icons)
 target_link_options(varnholt PRIVATE -municode)
 set_target_properties(varnholt PROPERTIES WIN32_EXECUTABLE ON OUTPUT_NAME Varnholt)

@@ -17,6 +17,8 @@ foreach(size IN LISTS VARNHOLT_ICON_SIZES)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         COMPONENT ${VARNHOLT_COMPONENT})
 endforeach()
+install(FILES res/art/varnholt.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${VARNHOLT_APP_ID}.svg COMPONENT ${VARNHOLT_COMPONENT})
 
 # The manual page and the changelog are compressed with gzip -9n, as Debian wants them: the
 # most compression, and no file name or time stamp in the header, so builds are reproducible.

@@ -3,7 +3,7 @@
 # the packages to install and stops.
 
 # What building and starting the calculator needs.
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core librsvg2-bin)
 
 # What building and running every test needs besides: GoogleTest and Google Benchmark, clang
 # and its runtime for the fuzzer, locales for the German-locale checks, an X server with input
@@ -13,8 +13,8 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # MinGW-w64 cross compiler, Wine and Wine's own fonts (the dialogs' "MS Sans Serif") to run its
 # tests, NSIS and zip for its packages.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-    locales xvfb xauth xdotool xclip desktop-file-utils appstream dpkg-dev file lintian
-    binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev
+    locales xvfb xauth xdotool xclip desktop-file-utils appstream appstream-compose dpkg-dev file
+    lintian binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev
     g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip)
 
 missing_packages() {

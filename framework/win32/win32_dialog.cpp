@@ -4,12 +4,24 @@
 // below passes the rest to the CDialog.
 #include "cdialog.h"
 
+#include "win32_picture.h"
+
 class CDialogWindow {
 public:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void CenterWindow(HWND hWnd);
 
-    CMenu systemMenu; // the window system's own window menu of the running dialog
+    CDialogWindow() = default;
+    CDialogWindow(const CDialogWindow&) = delete;
+    CDialogWindow& operator=(const CDialogWindow&) = delete;
+    ~CDialogWindow() {
+        for (const HBITMAP picture : pictures) {
+            ::DeleteObject(picture);
+        }
+    }
+
+    CMenu systemMenu;              // the window system's own window menu of the running dialog
+    std::vector<HBITMAP> pictures; // the pictures scaled to the screen, while the window is shown
 };
 
 INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -17,6 +29,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<CDialog*>(lParam);
         ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
         self->m_hWnd = hWnd;
+        self->m_window->pictures = ScalePicturesToDpi(hWnd);
         CenterWindow(hWnd);
         return self->OnInitDialog();
     }

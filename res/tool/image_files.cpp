@@ -80,28 +80,50 @@ void PngChunk(Bytes& out, const char* type, const Bytes& data) {
 
 } // namespace
 
-Bytes IcoFile(const std::vector<Image>& images) {
+IconImage IconFromPixels(const Image& image) {
+    return {image.width, IconEntry(image)};
+}
+
+IconImage IconFromPng(const Bytes& png) {
+    // The signature, then the IHDR chunk: length, type, width and height, big-endian.
+    auto BigEndian = [&png](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = at; i < at + 4; ++i) {
+            value = (value << 8) | static_cast<std::uint8_t>(png[i]);
+        }
+        return value;
+    };
+    if (png.size() < 24 || png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 ||
+        png.compare(12, 4, "IHDR") != 0) {
+        Fail("an icon rendition is no PNG file");
+    }
+    const std::uint32_t width = BigEndian(16);
+    if (width != BigEndian(20) || width == 0 || width > 256) {
+        Fail("an icon rendition is not square or larger than 256 pixels");
+    }
+    return {static_cast<int>(width), png};
+}
+
+Bytes IcoFile(std::vector<IconImage> images) {
+    std::sort(images.begin(), images.end(),
+              [](const IconImage& a, const IconImage& b) { return a.size < b.size; });
     Bytes out;
     U16(out, 0);
     U16(out, 1); // an icon
     U16(out, static_cast<std::uint32_t>(images.size()));
-    std::vector<Bytes> entries;
-    for (const Image& image : images) {
-        entries.push_back(IconEntry(image));
-    }
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        U8(out, images[i].width);
-        U8(out, images[i].height);
+    for (const IconImage& image : images) {
+        U8(out, image.size % 256); // 256 is written as 0
+        U8(out, image.size % 256);
         U16(out, 0);  // no palette, reserved
         U16(out, 1);  // planes
         U16(out, 32); // bits a pixel
-        U32(out, static_cast<std::uint32_t>(entries[i].size()));
+        U32(out, static_cast<std::uint32_t>(image.data.size()));
         U32(out, offset);
-        offset += static_cast<std::uint32_t>(entries[i].size());
+        offset += static_cast<std::uint32_t>(image.data.size());
     }
-    for (const Bytes& entry : entries) {
-        out += entry;
+    for (const IconImage& image : images) {
+        out += image.data;
     }
     return out;
 }

@@ -1,11 +1,12 @@
 // Build-time tool that turns the program's resource table into the files the platforms want:
-//   res_tool OUTDIR APP_ID
+//   res_tool OUTDIR APP_ID [RENDITION.png ...]
 // writes
 //   OUTDIR/resources.rc                   the Windows resource script: the dialogs, the string
 //                                         table and the images (varnholt.rc.in adds the
-//                                         version block)
-//   OUTDIR/IDI_MAIN.ico, IDB_PICTURE.bmp  the images, as Windows reads them
-//   OUTDIR/hicolor/NxN/apps/APP_ID.png    the desktop icons, from the program's icon
+//                                         version block and the manifest)
+//   OUTDIR/IDI_MAIN.ico, IDB_PICTURE.bmp  the images, as Windows reads them; the program's
+//                                         icon with the larger renditions of its drawing
+//   OUTDIR/hicolor/NxN/apps/APP_ID.png    the desktop icons of the pixel art's sizes
 // Standard library only, so that a cross build can make it with the build machine's compiler.
 #include "image_files.h"
 #include "resource.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -31,11 +33,19 @@ void Write(const std::filesystem::path& path, const Bytes& data) {
     }
 }
 
+Bytes Read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Fail("cannot read " + path.string());
+    }
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: res_tool OUTDIR APP_ID\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: res_tool OUTDIR APP_ID [RENDITION.png ...]\n");
         return 2;
     }
     const std::filesystem::path out = std::filesystem::absolute(argv[1]);
@@ -46,10 +56,22 @@ int main(int argc, char* argv[]) {
         for (const char* const* xpm : resource.images) {
             images.push_back(FromXpm(xpm));
         }
-        Write(out / ImageFileName(resource), resource.icon ? IcoFile(images) : BmpFile(images[0]));
-        if (resource.id != IDI_MAIN) {
+        if (!resource.icon) {
+            Write(out / ImageFileName(resource), BmpFile(images[0]));
             continue;
         }
+        std::vector<IconImage> icon;
+        for (const Image& image : images) {
+            icon.push_back(IconFromPixels(image));
+        }
+        if (resource.id != IDI_MAIN) {
+            Write(out / ImageFileName(resource), IcoFile(icon));
+            continue;
+        }
+        for (int i = 3; i < argc; ++i) {
+            icon.push_back(IconFromPng(Read(argv[i])));
+        }
+        Write(out / ImageFileName(resource), IcoFile(icon));
         for (const Image& image : images) {
             const std::string size = std::to_string(image.width);
             Write(out / "hicolor" / (size + "x" + size) / "apps" / (std::string(argv[2]) + ".png"),

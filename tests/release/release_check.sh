@@ -4,8 +4,9 @@
 #   release_check.sh files    STAGE ID                   the installed files, exactly
 #   release_check.sh desktop  STAGE ID                   the desktop entry
 #   release_check.sh metainfo STAGE ID VERSION DATE      the AppStream metadata
+#   release_check.sh compose  STAGE ID                   a software centre's view of the install
 #   release_check.sh windres  RC INCLUDE VERSION         the Windows version block
-#   release_check.sh deb      CPACKCONFIG ID VERSION     the Debian package
+#   release_check.sh deb      CPACKCONFIG ID VERSION     the Debian package, lintian-clean
 # Exits 77 (skipped) where a tool is not installed. CMAKE and CPACK name the build's own tools.
 set -euo pipefail
 
@@ -21,13 +22,16 @@ make_temp() {
     trap 'rm -rf "$temp"' EXIT
 }
 # Fails unless the files below $1 are exactly those of an install under /usr for the id $2.
+icon_sizes=(16 24 32 48 64 128 256)
 same_files() {
-    local want
+    local want size
     want=$(printf '%s\n' usr/bin/varnholt "usr/share/applications/$2.desktop" \
         usr/share/doc/varnholt/changelog.gz usr/share/doc/varnholt/copyright \
-        usr/share/man/man1/varnholt.1.gz "usr/share/icons/hicolor/16x16/apps/$2.png" \
-        "usr/share/icons/hicolor/32x32/apps/$2.png" "usr/share/metainfo/$2.metainfo.xml" |
-        LC_ALL=C sort)
+        usr/share/man/man1/varnholt.1.gz "usr/share/metainfo/$2.metainfo.xml" \
+        "usr/share/icons/hicolor/scalable/apps/$2.svg" \
+        $(for size in "${icon_sizes[@]}"; do
+            echo "usr/share/icons/hicolor/${size}x$size/apps/$2.png"
+        done) | LC_ALL=C sort)
     diff -u <(echo "$want") <(cd "$1" && find . -type f -printf '%P\n' | LC_ALL=C sort) ||
         fail "installed files differ"
 }
@@ -36,7 +40,14 @@ check_stage() {
     rm -rf "$2" && DESTDIR="$2" "${CMAKE:-cmake}" --install "$1" --prefix /usr --component varnholt
 }
 
-check_files() { same_files "$1" "$2" && [ -x "$1/usr/bin/varnholt" ] || fail "not executable"; }
+check_files() {
+    local size
+    same_files "$1" "$2" && [ -x "$1/usr/bin/varnholt" ] || fail "not executable"
+    for size in "${icon_sizes[@]}"; do
+        file "$1/usr/share/icons/hicolor/${size}x$size/apps/$2.png" |
+            grep -q "PNG image data, $size x $size," || fail "the $size-pixel icon is not $size x $size"
+    done
+}
 
 check_desktop() {
     local desktop="$1/usr/share/applications/$2.desktop" key
@@ -57,6 +68,20 @@ check_metainfo() {
     grep -q "<release version=\"$3\" date=\"$4\"" "$metainfo" || fail "no release $3 of $4"
 }
 
+# What a software centre's catalogue makes of the install: the component, with an icon of at
+# least 64 pixels, and no hint of any kind (error, warning or note).
+check_compose() {
+    local report
+    need appstreamcli
+    make_temp
+    report=$(appstreamcli compose --no-net --no-color --print-report=full --origin=varnholt \
+        --result-root="$temp/out" "$1" 2>&1) || { echo "$report" && fail "appstreamcli compose"; }
+    echo "$report"
+    ! grep -qE '^ +[EWI]: ' <<<"$report" || fail "appstreamcli compose has hints"
+    [ -f "$temp/out/usr/share/swcatalog/icons/varnholt/64x64/$2.png" ] ||
+        fail "the catalogue has no 64-pixel icon"
+}
+
 check_windres() {
     local windres=x86_64-w64-mingw32-windres numbers=${3//./, } back want
     need "$windres" cpp
@@ -70,7 +95,7 @@ check_windres() {
 }
 
 check_deb() {
-    local deb depends
+    local deb depends report
     need "${CPACK:-cpack}" dpkg dpkg-deb dpkg-shlibdeps
     make_temp
     "${CPACK:-cpack}" -G DEB --config "$1" -B "$temp" >"$temp/cpack.log" 2>&1 ||
@@ -81,6 +106,8 @@ check_deb() {
     depends=$(dpkg-deb -f "$deb" Depends)
     [[ "$depends" == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6: '$depends'"
     dpkg-deb -x "$deb" "$temp/root" && same_files "$temp/root" "$2"
+    need lintian
+    report=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$report" && fail lintian; }
 }
 
 command=$1

@@ -1,0 +1,156 @@
+#include "win32_picture.h"
+
+#include <cstdint>
+
+namespace {
+
+using Pixels = std::vector<std::uint32_t>; // 0x00RRGGBB, rows top-down
+
+// The DPI the window is shown at: its monitor's where the system tells (Windows 10 1607 and
+// later), else the system's. Looked up at run time, so that the program still starts on
+// Windows 7.
+UINT WindowDpi(HWND hWnd) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr) {
+        return getDpiForWindow(hWnd);
+    }
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return UINT(dpi);
+}
+
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// Scale2x: each pixel becomes four, each taking the colour of the two neighbours it touches
+// where they agree, so that diagonal edges stay sharp instead of turning into steps.
+Pixels Scale2x(const Pixels& in, int width, int height) {
+    Pixels out(in.size() * 4);
+    auto at = [&](int x, int y) {
+        x = x < 0 ? 0 : x >= width ? width - 1 : x;
+        y = y < 0 ? 0 : y >= height ? height - 1 : y;
+        return in[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    };
+    const auto put = [&](int x, int y, std::uint32_t pixel) {
+        out[std::size_t(y) * std::size_t(2 * width) + std::size_t(x)] = pixel;
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t e = at(x, y), b = at(x, y - 1), d = at(x - 1, y), f = at(x + 1, y),
+                                h = at(x, y + 1);
+            const bool apart = b != h && d != f;
+            put(2 * x, 2 * y, apart && d == b ? d : e);
+            put(2 * x + 1, 2 * y, apart && b == f ? f : e);
+            put(2 * x, 2 * y + 1, apart && d == h ? d : e);
+            put(2 * x + 1, 2 * y + 1, apart && h == f ? f : e);
+        }
+    }
+    return out;
+}
+
+// A 24-bit bitmap of `width` x `height` made from the pixels, reduced with halftone averaging
+// where it is smaller than they are. 24 bits: the visual-style static control would read a
+// 32-bit bitmap's empty alpha channel as transparency.
+HBITMAP Rendition(const Pixels& pixels, int fromWidth, int fromHeight, int width, int height) {
+    const HDC screen = ::GetDC(nullptr);
+    const HDC from = ::CreateCompatibleDC(screen);
+    const HDC to = ::CreateCompatibleDC(screen);
+    BITMAPINFO source = TopDown32(fromWidth, fromHeight);
+    void* sourceBits = nullptr;
+    const HBITMAP sourceBitmap =
+        ::CreateDIBSection(screen, &source, DIB_RGB_COLORS, &sourceBits, nullptr, 0);
+    BITMAPINFO target = TopDown32(width, height);
+    target.bmiHeader.biBitCount = 24;
+    void* targetBits = nullptr;
+    const HBITMAP targetBitmap =
+        ::CreateDIBSection(screen, &target, DIB_RGB_COLORS, &targetBits, nullptr, 0);
+    if (sourceBitmap != nullptr && targetBitmap != nullptr) {
+        std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(sourceBits));
+        const HGDIOBJ oldFrom = ::SelectObject(from, sourceBitmap);
+        const HGDIOBJ oldTo = ::SelectObject(to, targetBitmap);
+        ::SetStretchBltMode(to, HALFTONE);
+        ::SetBrushOrgEx(to, 0, 0, nullptr);
+        ::StretchBlt(to, 0, 0, width, height, from, 0, 0, fromWidth, fromHeight, SRCCOPY);
+        ::SelectObject(to, oldTo);
+        ::SelectObject(from, oldFrom);
+    }
+    if (sourceBitmap != nullptr) {
+        ::DeleteObject(sourceBitmap);
+    }
+    ::DeleteDC(to);
+    ::DeleteDC(from);
+    ::ReleaseDC(nullptr, screen);
+    return targetBitmap;
+}
+
+// The bitmap scaled to `dpi`, or nullptr where it cannot be read.
+HBITMAP ScaledBitmap(HBITMAP bitmap, UINT dpi) {
+    BITMAP size{};
+    if (::GetObjectW(bitmap, sizeof size, &size) == 0 || size.bmWidth <= 0 || size.bmHeight <= 0) {
+        return nullptr;
+    }
+    int width = size.bmWidth, height = size.bmHeight;
+    Pixels pixels(std::size_t(width) * std::size_t(height));
+    BITMAPINFO info = TopDown32(width, height);
+    const HDC screen = ::GetDC(nullptr);
+    const int rows =
+        ::GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    if (rows != height) {
+        return nullptr;
+    }
+    const int wantWidth = ::MulDiv(width, int(dpi), 96),
+              wantHeight = ::MulDiv(height, int(dpi), 96);
+    while (width < wantWidth) {
+        pixels = Scale2x(pixels, width, height);
+        width *= 2;
+        height *= 2;
+    }
+    return Rendition(pixels, width, height, wantWidth, wantHeight);
+}
+
+} // namespace
+
+std::vector<HBITMAP> ScalePicturesToDpi(HWND hDlg) {
+    std::vector<HBITMAP> made;
+    const UINT dpi = WindowDpi(hDlg);
+    if (dpi <= 96) {
+        return made;
+    }
+    for (HWND child = ::GetWindow(hDlg, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        ::GetClassNameW(child, className, 16);
+        const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
+        if (::lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP) {
+            continue;
+        }
+        const auto bitmap =
+            reinterpret_cast<HBITMAP>(::SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        const HBITMAP scaled = bitmap ? ScaledBitmap(bitmap, dpi) : nullptr;
+        if (scaled == nullptr) {
+            continue;
+        }
+        // The control sizes itself to the new bitmap. The one it loaded from the resources is
+        // handed back, and it is ours to delete now.
+        const auto previous = reinterpret_cast<HBITMAP>(
+            ::SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled)));
+        if (previous != nullptr && previous != scaled) {
+            ::DeleteObject(previous);
+        }
+        made.push_back(scaled);
+    }
+    return made;
+}
