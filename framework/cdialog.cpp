@@ -79,17 +79,23 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 }
 
 CWnd* CDialog::GetDlgItem(UINT nID) const {
-    const HWND hWnd = m_hWnd ? AfxGetDlgItem(m_hWnd, nID) : nullptr;
-    if (hWnd == nullptr) {
-        return nullptr;
-    }
-    // One wrapper per ID for the dialog's life; a window made anew gives it its new handle.
+    // One wrapper per ID for the dialog's life, which keeps its control's handle for as long as
+    // the window lasts: data exchange asks for every control on every change.
     std::unique_ptr<CWnd>& item = m_items[nID];
     if (!item) {
-        item = std::make_unique<CWnd>(hWnd);
+        item = std::make_unique<CWnd>();
     }
-    item->m_hWnd = hWnd;
-    return item.get();
+    if (item->m_hWnd == nullptr && m_hWnd != nullptr) {
+        item->m_hWnd = AfxGetDlgItem(m_hWnd, nID);
+    }
+    return item->m_hWnd ? item.get() : nullptr;
+}
+
+void CDialog::AttachWindow(HWND hWnd) {
+    m_hWnd = hWnd;
+    for (auto& [id, item] : m_items) {
+        item->m_hWnd = nullptr;
+    }
 }
 
 HWND CDialog::GetOwnerHwnd() const {

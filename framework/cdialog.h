@@ -106,6 +106,9 @@ private:
     // The window the dialog is owned by while it runs: its parent, or else the application's
     // main window unless that is this dialog, or else none.
     HWND GetOwnerHwnd() const;
+    // Gives the dialog the handle of its window once the backend has made it, and nullptr once
+    // the window has gone; GetDlgItem then looks its controls up anew.
+    void AttachWindow(HWND hWnd);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -27,7 +27,7 @@ CDialogWindow* CDialogWindow::For(CDialog& dialog) {
     }
     auto* window = new CDialogWindow(dialog, *dialogTemplate);
     dialog.m_window.reset(window);
-    dialog.m_hWnd = window;
+    dialog.AttachWindow(window);
     window->m_controls = BuildDialog(*window, *dialogTemplate, dialog.GetOwnerHwnd(),
                                      [&dialog](UINT id, UINT code) { dialog.OnCommand(id, code); });
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
@@ -44,7 +44,7 @@ CDialogWindow::~CDialogWindow() {
     if (m_dialog.m_window.get() == this) {
         (void)m_dialog.m_window.release();
     }
-    m_dialog.m_hWnd = nullptr;
+    m_dialog.AttachWindow(nullptr);
 }
 
 void CDialogWindow::Open() {

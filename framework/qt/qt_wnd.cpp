@@ -17,6 +17,40 @@ QString ToQString(const CString& text) {
     return QString::fromStdString(text.GetUtf8());
 }
 
+// UTF-16 to UTF-8 straight into the string, which holds a box's short text without a heap
+// allocation: data exchange reads every box on every change. An unpaired surrogate becomes
+// U+FFFD, as Qt's own conversion makes it.
+CString ToCString(const QString& text) {
+    std::string utf8;
+    utf8.reserve(std::size_t(text.size()));
+    const auto* p = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* const end = p + text.size();
+    while (p != end) {
+        char32_t c = *p++;
+        if (c >= 0xD800 && c < 0xDC00 && p != end && *p >= 0xDC00 && *p < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (*p++ - 0xDC00);
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            utf8 += char(c);
+        } else if (c < 0x800) {
+            utf8 += char(0xC0 | (c >> 6));
+            utf8 += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            utf8 += char(0xE0 | (c >> 12));
+            utf8 += char(0x80 | ((c >> 6) & 0x3F));
+            utf8 += char(0x80 | (c & 0x3F));
+        } else {
+            utf8 += char(0xF0 | (c >> 18));
+            utf8 += char(0x80 | ((c >> 12) & 0x3F));
+            utf8 += char(0x80 | ((c >> 6) & 0x3F));
+            utf8 += char(0x80 | (c & 0x3F));
+        }
+    }
+    return CString(std::move(utf8));
+}
+
 LRESULT SendToEditBox(QLineEdit& edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case EM_SETSEL: {
@@ -72,7 +106,7 @@ void CWnd::GetWindowText(CString& rString) const {
     } else {
         text = m_hWnd->windowTitle();
     }
-    rString = CString(text.toStdString());
+    rString = ToCString(text);
 }
 
 void CWnd::SetWindowText(const CString& text) {

@@ -28,7 +28,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
         ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
-        self->m_hWnd = hWnd;
+        self->AttachWindow(hWnd);
         self->m_window->pictures = ScalePicturesToDpi(hWnd);
         CenterWindow(hWnd);
         return self->OnInitDialog();
@@ -82,7 +82,7 @@ INT_PTR CDialog::DoModal() {
         ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), GetOwnerHwnd(),
         CDialogWindow::DialogProc, reinterpret_cast<LPARAM>(this));
     m_window.reset();
-    m_hWnd = nullptr;
+    AttachWindow(nullptr);
     return result;
 }
 

@@ -352,6 +352,24 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), copies ? kAddress : QString("before"));
     }
 
+    // Texts reach the calculation as typed, whatever their characters: a no-break space is no
+    // blank, so it ends the number before the 5 (and the length reads as 0); a micro sign and a
+    // character beyond 16 bits do the same after the number.
+    void textsAsTyped() {
+        const auto type = [this](const char* box, const char* utf8) {
+            // One key event with the whole text, as an input method sends what it composed.
+            QTest::sendKeyEvent(QTest::Click, Control(*m_dlg, box), Qt::Key_unknown,
+                                QString::fromUtf8(utf8), Qt::NoModifier);
+        };
+        type("IDC_LOSS_LENGTH", "\u00a05");
+        type("IDC_LOSS_SWR", "2");
+        QCOMPARE(shown()[0], QString("Infinity"));
+        type("IDC_SWR_LOSS", "5\u00b5");
+        type("IDC_SWR_LENGTH", "20\U0001d7d9");
+        QCOMPARE(shown()[1], QString("8.724232"));
+        QCOMPARE(TextOf(Control(*m_dlg, "IDC_SWR_LENGTH")), QString::fromUtf8("20\U0001d7d9"));
+    }
+
     // While minimized and dragged, the window shows its icon, through the message map.
     void dragIcon() {
         QCOMPARE(m_dlg->SendMessage(WM_QUERYDRAGICON),
