@@ -1,0 +1,56 @@
+# The browser build: the program compiled to WebAssembly with emscripten, and the site that
+# carries it (build-web/site/): the page, its style sheet, the program, a web app manifest with
+# icons rendered from the icon's drawing, and a service worker that keeps the site for offline
+# use; a zip of the site for any static web host; the tests under Node and in Chromium, and the
+# site's benchmarks.
+varnholt_add_program()
+
+set(site_dir ${CMAKE_BINARY_DIR}/site)
+set(site_source ${PROJECT_SOURCE_DIR}/site)
+
+# The program: varnholt.js and varnholt.wasm in the site. The page's own script comes first
+# (--pre-js). The page's Content-Security-Policy allows no eval, so emscripten makes no code at
+# run time; there is no file system to carry.
+set_target_properties(varnholt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site_dir})
+target_link_options(varnholt PRIVATE "SHELL:--pre-js ${site_source}/page.js" -sENVIRONMENT=web
+    -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sMALLOC=emmalloc)
+set_property(TARGET varnholt APPEND PROPERTY LINK_DEPENDS ${site_source}/page.js
+    ${VARNHOLT_WEB_LIBRARIES})
+
+# The page's policy: its own scripts and WebAssembly, its own style sheet, images, manifest and
+# service worker; no plug-ins, forms or other bases. Sent in the page itself, so that any static
+# host carries it; the test server sends it as a header too, with what only a header can say.
+set(VARNHOLT_WEB_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
+configure_file(${site_source}/index.html.in ${site_dir}/index.html @ONLY)
+configure_file(${site_source}/manifest.webmanifest.in ${site_dir}/manifest.webmanifest @ONLY)
+configure_file(${site_source}/style.css ${site_dir}/style.css COPYONLY)
+
+# The app's icons, from the icon's drawing (res/CMakeLists.txt renders it).
+foreach(size 192 512)
+    varnholt_render_icon(${size} ${site_dir}/icon-${size}.png)
+    list(APPEND site_icons ${site_dir}/icon-${size}.png)
+endforeach()
+
+# The service worker lists every file of the site and names its cache after the version and a
+# hash of their contents; the zip holds the whole site.
+set(site_files index.html style.css manifest.webmanifest varnholt.js varnholt.wasm icon-192.png
+    icon-512.png)
+set(site_zip ${CMAKE_BINARY_DIR}/varnholt-web-${PROJECT_VERSION}.zip)
+add_custom_command(OUTPUT ${site_dir}/sw.js ${site_zip}
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site_dir} "-DFILES=${site_files}"
+        -DVERSION=${PROJECT_VERSION} -DTEMPLATE=${site_source}/sw.js.in
+        -P ${PROJECT_SOURCE_DIR}/cmake/emscripten-site.cmake
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${site_zip} --format=zip ${site_files} sw.js
+    WORKING_DIRECTORY ${site_dir}
+    DEPENDS varnholt ${site_icons} ${site_source}/sw.js.in ${site_dir}/index.html
+        ${site_dir}/style.css ${site_dir}/manifest.webmanifest
+        ${PROJECT_SOURCE_DIR}/cmake/emscripten-site.cmake
+    COMMENT "Making the site's service worker and its zip"
+    VERBATIM)
+add_custom_target(varnholt_site ALL DEPENDS ${site_dir}/sw.js ${site_zip})
+
+set(VARNHOLT_SITE_DIR ${site_dir})
+add_subdirectory(tests/web)
+if(VARNHOLT_BENCHMARKS)
+    add_subdirectory(bench/web)
+endif()

@@ -1,0 +1,84 @@
+// The web backend's window menus: a menu element in its window, made and filled from the C++ side
+// (CDialogWindow::SystemMenu, CMenu::AppendMenu), opened from the title bar's icon, Alt+Space or
+// a right-click on the window's background. Choosing an item sends its command to the window's
+// dialog as WM_SYSCOMMAND.
+mergeInto(LibraryManager.library, {
+    $WebMenu__deps: ['$WebDom'],
+    $WebMenu: {
+        items: function(vh) {
+            return Array.from(vh.menu.querySelectorAll('[role=menuitem]'));
+        },
+        // Opens the menu at (x, y) in the page's coordinates, the focus on its first item.
+        open: function(vh, x, y) {
+            if (!vh.menu) return;
+            const r = vh.el.getBoundingClientRect();
+            const zoom = parseFloat(vh.el.style.zoom) || 1;
+            vh.menu.style.left = (x - r.left) / zoom + 'px';
+            vh.menu.style.top = (y - r.top) / zoom + 'px';
+            if (vh.menu.hidden) vh.menuReturn = document.activeElement;
+            vh.menu.hidden = false;
+            WebMenu.items(vh)[0].focus();
+        },
+        // Closes the menu; `refocus` gives the focus back to where it was before.
+        close: function(vh, refocus) {
+            if (!vh.menu || vh.menu.hidden) return;
+            vh.menu.hidden = true;
+            if (refocus && vh.menuReturn) vh.menuReturn.focus();
+        },
+        choose: function(vh, item) {
+            WebMenu.close(vh, true);
+            WebEvents.post(vh, 2 /* WEB_SYSCOMMAND */, item.vhCommand, 0);
+        },
+        // The keys of an open menu: arrows, Home and End move, Enter and Space choose, a letter
+        // chooses its item, Esc and Alt close. True if the menu took the key.
+        onKey: function(vh, e) {
+            if (!vh.menu || vh.menu.hidden) return false;
+            e.preventDefault();
+            e.stopPropagation();
+            const items = WebMenu.items(vh);
+            const at = items.indexOf(document.activeElement);
+            const move = {ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: items.length - 1};
+            if (e.key in move) {
+                items[(move[e.key] + items.length) % items.length].focus();
+            } else if ((e.key === 'Enter' || e.key === ' ') && at >= 0) {
+                WebMenu.choose(vh, items[at]);
+            } else if (e.key === 'Escape' || e.key === 'Alt' || e.key === 'Tab') {
+                WebMenu.close(vh, true);
+            } else {
+                const item = items.find(function(i) { return i.vhMnemonic === e.key.toLowerCase(); });
+                if (item) WebMenu.choose(vh, item);
+            }
+            return true;
+        },
+    },
+
+    web_menu_create__deps: ['$WebMenu'],
+    web_menu_create: function(windowElement) {
+        const vh = WebDom.nodes[windowElement].vh;
+        if (vh.menu) vh.menu.remove();
+        vh.menu = WebDom.make('div', 'menu', vh.el);
+        vh.menu.hidden = true;
+        vh.menu.setAttribute('role', 'menu');
+        vh.menu.setAttribute('aria-label', 'Window menu');
+        vh.menu.addEventListener('click', function(e) {
+            const item = e.target.closest('[role=menuitem]');
+            if (item) WebMenu.choose(vh, item);
+        });
+        vh.menu.addEventListener('focusout', function(e) {
+            if (!vh.menu.contains(e.relatedTarget)) WebMenu.close(vh, false);
+        });
+        return WebDom.add(vh.menu);
+    },
+
+    web_menu_append__deps: ['$WebDom'],
+    web_menu_append: function(menuElement, separator, id, text) {
+        const menu = WebDom.nodes[menuElement];
+        const item = WebDom.make('div', separator ? 'separator' : 'item', menu);
+        item.setAttribute('role', separator ? 'separator' : 'menuitem');
+        if (!separator) {
+            item.tabIndex = -1;
+            item.vhCommand = id;
+            item.vhMnemonic = WebDom.label(item, UTF8ToString(text), false);
+        }
+    },
+});

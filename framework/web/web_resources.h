@@ -1,0 +1,27 @@
+// The program's resources as the web backend loads them, from the tables compiled into the
+// program (resources.h): strings (CString::LoadString), icons (AfxLoadIcon) and pictures.
+#pragma once
+
+#include "win_defs.h"
+
+#include <cstdint>
+#include <vector>
+
+// One image: RGBA bytes, rows top-down, as a canvas takes them.
+struct WebImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
+};
+
+// An icon group or a bitmap, decoded: every image it has, largest first.
+struct WebIcon {
+    std::vector<WebImage> images;
+
+    const WebImage* Largest() const { return images.empty() ? nullptr : &images.front(); }
+    const WebImage* Smallest() const { return images.empty() ? nullptr : &images.back(); }
+};
+
+// The images of resource nID, decoded once; no images if there is no such resource. The result
+// lives as long as the program.
+const WebIcon* WebLoadImages(UINT nID);

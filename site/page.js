@@ -1,0 +1,19 @@
+// The page around the calculator (emscripten's --pre-js): its service worker, and what it shows
+// once the calculator has ended.
+Module['onEnded'] = function() {
+    // An installed app's window closes; a browser tab cannot close itself, so the page says that
+    // the calculator has ended and offers to start it again.
+    if (window.matchMedia('(display-mode: standalone)').matches) {
+        window.close();
+    }
+    document.getElementById('ended').hidden = false;
+    document.getElementById('restart').focus();
+};
+
+document.getElementById('restart').addEventListener('click', function() {
+    window.location.reload();
+});
+
+if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js');
+}
