@@ -14,8 +14,8 @@ set(site_source ${PROJECT_SOURCE_DIR}/site)
 set_target_properties(varnholt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site_dir})
 target_link_options(varnholt PRIVATE "SHELL:--pre-js ${site_source}/page.js" -sENVIRONMENT=web
     -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sMALLOC=emmalloc)
-set_property(TARGET varnholt APPEND PROPERTY LINK_DEPENDS ${site_source}/page.js
-    ${VARNHOLT_WEB_LIBRARIES})
+get_property(web_libraries GLOBAL PROPERTY VARNHOLT_WEB_LIBRARIES)
+set_property(TARGET varnholt APPEND PROPERTY LINK_DEPENDS ${site_source}/page.js ${web_libraries})
 
 # The page's policy: its own scripts and WebAssembly, its own style sheet, images, manifest and
 # service worker; no plug-ins, forms or other bases. Sent in the page itself, so that any static

@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
         idle: [],       // resolved once the run waits with nothing queued (Module.whenIdle)
         shown: [],      // the windows shown, the active one last
         listening: false,
+        ended: false,   // the program has returned from main
 
         post: function(vh, type, id, code) {
             const event = {win: vh.win, type: type, id: id, code: code};
@@ -67,6 +68,11 @@ mergeInto(LibraryManager.library, {
                     const r = vh.icon.getBoundingClientRect();
                     WebMenu.open(vh, r.left, r.bottom);
                 }
+            });
+            // Clicking the title bar or the background leaves the focus where it is, as a
+            // dialog's does.
+            el.addEventListener('mousedown', function(e) {
+                if (!e.target.closest('input, textarea, button, .menu')) e.preventDefault();
             });
             // A right-click on the window's background, not on a control, opens its menu.
             el.addEventListener('contextmenu', function(e) {
@@ -192,16 +198,19 @@ mergeInto(LibraryManager.library, {
         });
     },
 
+    web_ended__deps: ['$WebEvents'],
     web_ended: function(code) {
+        WebEvents.ended = true;
+        WebEvents.idle.splice(0).forEach(function(resolve) { resolve(); });
         if (Module['onEnded']) Module['onEnded'](code);
     },
 
     // For benchmarks and tests: a promise that resolves once every event so far has been
-    // carried out and the program waits for the next.
+    // carried out and the program waits for the next, or has ended.
     $WebIdle__deps: ['$WebEvents'],
     $WebIdle__postset: 'Module["whenIdle"] = WebIdle;',
     $WebIdle: function() {
-        if (!WebEvents.waiting || WebEvents.queue.length) {
+        if (!WebEvents.ended && (!WebEvents.waiting || WebEvents.queue.length)) {
             return new Promise(function(resolve) { WebEvents.idle.push(resolve); });
         }
         return Promise.resolve();

@@ -14,9 +14,12 @@ export async function launch() {
     const browser = await puppeteer.launch({
         executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
         headless: true,
+        protocolTimeout: 30000,
         args: [
             ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
             `--user-data-dir=${profile}`,
+            '--disable-gpu',
+            '--disable-quic',
             '--disable-background-networking',
             '--disable-component-update',
             '--disable-sync',
