@@ -1,8 +1,8 @@
 # The browser build: the program compiled to WebAssembly with emscripten, and the site that
 # carries it (build-web/site/): the page, its style sheet, the program, a web app manifest with
 # icons rendered from the icon's drawing, and a service worker that keeps the site for offline
-# use; a zip of the site for any static web host; the tests under Node and in Chromium, and the
-# site's benchmarks.
+# use; a zip of the site for any static web host; the tests under Node and in Chromium. The
+# site's benchmarks (bench/web/bench_site.mjs) run on the built site.
 varnholt_add_program()
 
 set(site_dir ${CMAKE_BINARY_DIR}/site)
@@ -51,6 +51,3 @@ add_custom_target(varnholt_site ALL DEPENDS ${site_dir}/sw.js ${site_zip})
 
 set(VARNHOLT_SITE_DIR ${site_dir})
 add_subdirectory(tests/web)
-if(VARNHOLT_BENCHMARKS)
-    add_subdirectory(bench/web)
-endif()

@@ -105,6 +105,7 @@ mergeInto(LibraryManager.library, {
             vh.close.textContent = '\u00d7';
         }
         vh.client = WebDom.make('div', 'client', el);
+        vh.width = width + 4; // and the window's borders, 2 pixels each side (style.css)
         vh.client.style.width = width + 'px';
         vh.client.style.height = height + 'px';
         document.body.appendChild(el);

@@ -36,7 +36,7 @@ mergeInto(LibraryManager.library, {
         },
         // Focus from the keyboard: an edit box selects all of its text, as in a dialog.
         focus: function(el) {
-            el.focus();
+            el.focus({preventScroll: true});
             if (el.classList.contains('edit')) el.select();
         },
         // The control a mnemonic letter leads to: a button itself, or the first tab stop after
@@ -142,12 +142,13 @@ mergeInto(LibraryManager.library, {
             }
         },
 
-        // Scales every window as a whole to the width of the screen, where it is narrower.
+        // Scales every window as a whole to the width of the screen, where it is narrower. The
+        // window's width is known from its making, so that no layout is forced before the first
+        // paint.
         fit: function() {
             const room = document.documentElement.clientWidth - 8;
             WebEvents.shown.forEach(function(vh) {
-                vh.el.style.zoom = '';
-                const scale = room / vh.el.offsetWidth;
+                const scale = room / vh.width;
                 vh.el.style.zoom = scale < 1 ? String(scale) : '';
             });
         },

@@ -29,6 +29,16 @@ async function policyOf(dir) {
     }
 }
 
+// Files are compressed once, as a static host keeps them compressed beside the originals.
+const compressed = new Map();
+function gzipped(file, body) {
+    const cached = compressed.get(file);
+    if (cached && cached.source.equals(body)) return cached.body;
+    const entry = {source: body, body: gzipSync(body, {level: 9})};
+    compressed.set(file, entry);
+    return entry.body;
+}
+
 // Serves `dir` on 127.0.0.1:`port`; resolves to {server, url, bytes}, where bytes() tells how
 // many bytes of bodies went out since the last call.
 export async function serve(dir, port = 0) {
@@ -53,7 +63,7 @@ export async function serve(dir, port = 0) {
         };
         if (policy && extname(file) === '.html') headers['Content-Security-Policy'] = policy;
         if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-            body = gzipSync(body, {level: 9});
+            body = gzipped(file, body);
             headers['Content-Encoding'] = 'gzip';
         }
         headers['Content-Length'] = body.length;
