@@ -4,11 +4,13 @@
 #   ./test.sh --ci   as CI does it: warnings as errors, all tests, all tests again under
 #                    AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer for 60 s,
 #                    the benchmarks once, then the Windows build (cross-built, its tests
-#                    and its start-up benchmark under Wine, the zip and the installer)
+#                    and its start-up benchmark under Wine, the zip and the installer), then the
+#                    browser build (its tests under Node and in headless Chromium, the site's
+#                    benchmarks)
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-ensure_packages "${TEST_PACKAGES[@]}"
+ensure_packages "${TEST_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
 ensure_locale de_DE.UTF-8
 
 ci=false
@@ -91,8 +93,20 @@ if $ci; then
         status=1
     fi
     echo "Windows build, tests and packages: $(($(date +%s) - windows_start)) s"
+
+    # The browser build: the preset's site, its tests, its benchmarks.
+    web_start=$(date +%s)
+    cmake --preset web -DVARNHOLT_WERROR=ON >/dev/null
+    cmake --build --preset web
+    run_ctest build-web || status=1
+    NODE_PATH=build-web/tests/web/npm/node_modules node bench/web/bench_site.mjs build-web/site ||
+        status=1
+    echo "browser build, tests and benchmarks: $(($(date +%s) - web_start)) s"
 else
     build_and_test build || status=1
+    cmake --preset web >/dev/null
+    cmake --build --preset web
+    run_ctest build-web || status=1
 fi
 
 echo

@@ -6,7 +6,7 @@
 varnholt_add_program()
 
 set(site_dir ${CMAKE_BINARY_DIR}/site)
-set(site_source ${PROJECT_SOURCE_DIR}/site)
+set(site_source ${PROJECT_SOURCE_DIR}/res/packaging/web)
 
 # The program: varnholt.js and varnholt.wasm in the site. The page's own script comes first
 # (--pre-js). The page's Content-Security-Policy allows no eval, so emscripten makes no code at
@@ -23,7 +23,8 @@ set_property(TARGET varnholt APPEND PROPERTY LINK_DEPENDS ${site_source}/page.js
 set(VARNHOLT_WEB_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
 configure_file(${site_source}/index.html.in ${site_dir}/index.html @ONLY)
 configure_file(${site_source}/manifest.webmanifest.in ${site_dir}/manifest.webmanifest @ONLY)
-configure_file(${site_source}/style.css ${site_dir}/style.css COPYONLY)
+# The look of the dialogs' elements, which the web backend makes.
+configure_file(${PROJECT_SOURCE_DIR}/framework/web/web_style.css ${site_dir}/style.css COPYONLY)
 
 # The app's icons, from the icon's drawing (res/CMakeLists.txt renders it).
 foreach(size 192 512)

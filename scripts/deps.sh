@@ -1,4 +1,4 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs.
+# Shared by run.sh and test.sh: installs the Debian packages the builds need.
 # Run as root, it installs what is missing (and nothing twice); run as another user, it names
 # the packages to install and stops.
 
@@ -16,6 +16,15 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang
     locales xvfb xauth xdotool xclip desktop-file-utils appstream appstream-compose dpkg-dev file
     lintian binutils-mingw-w64-x86-64 valgrind clang-format qt6-base-private-dev
     g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip)
+
+# What the browser build needs besides: Debian's emscripten (which brings Node.js where the
+# machine has none), Debian's Chromium for the site's tests and benchmarks, and npm, which
+# installs the pinned puppeteer-core that drives it.
+WEB_PACKAGES=(cmake ninja-build emscripten librsvg2-bin)
+WEB_TEST_PACKAGES=("${WEB_PACKAGES[@]}" chromium fonts-dejavu-core)
+if ! command -v npm >/dev/null 2>&1; then
+    WEB_TEST_PACKAGES+=(npm)
+fi
 
 missing_packages() {
     local package
