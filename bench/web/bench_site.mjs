@@ -77,7 +77,7 @@ function keystroke(page, calculator) {
     return page.evaluate(async (calculator) => {
         const box = document.getElementById('IDC_LOSS_LENGTH');
         const settle = calculator ? () => Module.whenIdle() : () => Promise.resolve();
-        const count = 500;
+        const count = 2000;
         const start = performance.now();
         for (let i = 0; i < count; ++i) {
             box.value = String(i % 100);

@@ -4,8 +4,6 @@
 #include "resources.h"
 #include "web_resources.h"
 
-#include <cstdio>
-
 namespace {
 
 int MulDiv(int value, int numerator, int denominator) {
@@ -24,8 +22,7 @@ CDialogWindow* CDialogWindow::For(CDialog& dialog) {
     }
     const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(dialog.m_nIDTemplate);
     if (dialogTemplate == nullptr) {
-        std::fprintf(stderr, "no dialog template %u\n", dialog.m_nIDTemplate);
-        return nullptr;
+        return nullptr; // DoModal gives -1, as the window system does for a missing template
     }
     auto* window = new CDialogWindow(dialog, *dialogTemplate);
     dialog.m_window.reset(window);

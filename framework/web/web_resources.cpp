@@ -10,14 +10,14 @@
 namespace {
 
 // A palette key: the one or two characters that stand for a colour.
-int Key(const char* pixel, int perPixel) {
-    return perPixel == 1
-               ? static_cast<unsigned char>(pixel[0])
-               : static_cast<unsigned char>(pixel[0]) | (static_cast<unsigned char>(pixel[1]) << 8);
+unsigned Key(const char* pixel, int perPixel) {
+    const auto first = static_cast<unsigned char>(pixel[0]);
+    return perPixel == 1 ? first : first | (static_cast<unsigned char>(pixel[1]) << 8);
 }
 
 // Decodes XPM data with one or two characters a pixel and colours "#RRGGBB" or "None"
-// (transparent). A pixel of a colour the data does not list comes out transparent.
+// (transparent). A pixel of a colour the data does not list comes out transparent. The
+// palettes are a handful of colours, so a list searched in order is the quickest lookup.
 WebImage DecodeXpm(const char* const* xpm) {
     WebImage image;
     char* next = nullptr;
@@ -26,7 +26,11 @@ WebImage DecodeXpm(const char* const* xpm) {
     const int colours = int(std::strtol(next, &next, 10));
     const int perPixel = int(std::strtol(next, &next, 10)) == 2 ? 2 : 1;
 
-    std::map<int, std::uint32_t> palette; // RGBA, red in the lowest byte
+    struct Colour {
+        unsigned key;
+        std::uint32_t rgba; // red in the lowest byte
+    };
+    std::vector<Colour> palette;
     for (int i = 1; i <= colours; ++i) {
         const char* value = std::strrchr(xpm[i], ' ');
         value = value ? value + 1 : xpm[i];
@@ -35,16 +39,23 @@ WebImage DecodeXpm(const char* const* xpm) {
             const unsigned long rgb = std::strtoul(value + 1, nullptr, 16);
             rgba = 0xFF000000u | ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
         }
-        palette[Key(xpm[i], perPixel)] = rgba;
+        palette.push_back({Key(xpm[i], perPixel), rgba});
     }
-    image.pixels.reserve(std::size_t(image.width) * std::size_t(image.height) * 4);
+    image.pixels.resize(std::size_t(image.width) * std::size_t(image.height) * 4);
+    std::uint8_t* out = image.pixels.data();
     for (int y = 0; y < image.height; ++y) {
         const char* row = xpm[1 + colours + y];
         for (int x = 0; x < image.width; ++x) {
-            const auto found = palette.find(Key(row + x * perPixel, perPixel));
-            const std::uint32_t rgba = found == palette.end() ? 0 : found->second;
+            const unsigned key = Key(row + x * perPixel, perPixel);
+            std::uint32_t rgba = 0;
+            for (const Colour& colour : palette) {
+                if (colour.key == key) {
+                    rgba = colour.rgba;
+                    break;
+                }
+            }
             for (int byte = 0; byte < 4; ++byte) {
-                image.pixels.push_back(std::uint8_t(rgba >> (8 * byte)));
+                *out++ = std::uint8_t(rgba >> (8 * byte));
             }
         }
     }
