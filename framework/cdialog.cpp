@@ -53,6 +53,14 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
     return TRUE;
 }
 
+LRESULT CDialog::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result) && message == WM_SYSCOMMAND) {
+        OnSysCommand(UINT(wParam), lParam);
+    }
+    return result;
+}
+
 BOOL CDialog::OnInitDialog() {
     UpdateData(FALSE);
     return TRUE;

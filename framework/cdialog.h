@@ -83,6 +83,10 @@ public:
     // with the handler's result in *pResult; FALSE if the map has no entry for it, and the
     // window system's default handling is due.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A message sent to the dialog's own window (CWnd::SendMessage) where the backend carries it
+    // out itself: WM_SYSCOMMAND in full (the message map, else the default OnSysCommand), others
+    // as the message map says, 0 where it has no entry.
+    LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     // Fills the controls from the fields; TRUE lets the first tab stop take the focus.

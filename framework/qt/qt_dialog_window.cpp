@@ -79,7 +79,8 @@ CMenu* CDialogWindow::SystemMenu() {
         connect(menu, &QMenu::triggered, this, [this](QAction* item) {
             const UINT id = item->data().toUInt();
             QMetaObject::invokeMethod(
-                this, [this, id]() { SysCommand(id, 0); }, Qt::QueuedConnection);
+                this, [this, id]() { m_dialog.OnWindowMessage(WM_SYSCOMMAND, id, 0); },
+                Qt::QueuedConnection);
         });
         m_systemMenu.m_hMenu = menu;
         if (m_template.style & WS_MINIMIZEBOX) {
@@ -88,22 +89,6 @@ CMenu* CDialogWindow::SystemMenu() {
         m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
     }
     return &m_systemMenu;
-}
-
-LRESULT CDialogWindow::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND) {
-        SysCommand(UINT(wParam), lParam);
-        return 0;
-    }
-    LRESULT result = 0;
-    m_dialog.OnWndMsg(message, wParam, lParam, &result);
-    return result;
-}
-
-void CDialogWindow::SysCommand(UINT id, LPARAM lParam) {
-    if (!m_dialog.OnWndMsg(WM_SYSCOMMAND, id, lParam, nullptr)) {
-        m_dialog.OnSysCommand(id, lParam);
-    }
 }
 
 void CDialogWindow::PopUpSystemMenu(const QPoint& at) {
@@ -148,7 +133,7 @@ void CDialogWindow::paintEvent(QPaintEvent*) {
 void CDialogWindow::closeEvent(QCloseEvent* event) {
     // The close box is the window menu's Close command.
     event->ignore();
-    SysCommand(SC_CLOSE, 0);
+    m_dialog.OnWindowMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void CDialogWindow::contextMenuEvent(QContextMenuEvent* event) {

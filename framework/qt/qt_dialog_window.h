@@ -24,9 +24,8 @@ public:
     QWidget* Control(UINT id) const;
     // The window menu, made at its first use after each Open; nullptr without WS_SYSMENU.
     CMenu* SystemMenu();
-    // A message sent to the dialog's window (CWnd::SendMessage): window-menu commands are carried
-    // out in full, WM_PAINT and WM_QUERYDRAGICON as the message map says; others give 0.
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog whose window this is.
+    CDialog& Dialog() const { return m_dialog; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,9 +36,6 @@ protected:
 
 private:
     CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
-    // Carries out a window-menu command as the message map says, or else as the window system's
-    // own handling (CDialog::OnSysCommand) does.
-    void SysCommand(UINT id, LPARAM lParam);
     void PopUpSystemMenu(const QPoint& at);
 
     CDialog& m_dialog;

@@ -77,7 +77,7 @@ LRESULT SendToEditBox(QLineEdit& edit, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (auto* window = dynamic_cast<CDialogWindow*>(m_hWnd)) {
-        return window->Send(message, wParam, lParam);
+        return window->Dialog().OnWindowMessage(message, wParam, lParam);
     }
     if (auto* edit = qobject_cast<QLineEdit*>(m_hWnd)) {
         return SendToEditBox(*edit, message, wParam, lParam);

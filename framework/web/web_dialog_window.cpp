@@ -87,7 +87,7 @@ INT_PTR CDialogWindow::RunModal() {
         web_focus_first(m_node.element);
     }
     // The browser paints the elements itself; the dialog's own painting comes once, shown.
-    Send(WM_PAINT, 0, 0);
+    m_dialog.OnWindowMessage(WM_PAINT, 0, 0);
     while (m_running) {
         WebEvent event{};
         web_next_event(&event);
@@ -98,7 +98,7 @@ INT_PTR CDialogWindow::RunModal() {
         if (event.type == WEB_COMMAND) {
             m_dialog.OnCommand(UINT(event.id), UINT(event.code));
         } else if (event.type == WEB_SYSCOMMAND) {
-            SysCommand(UINT(event.id), 0);
+            m_dialog.OnWindowMessage(WM_SYSCOMMAND, WPARAM(event.id), 0);
         }
     }
     return m_result;
@@ -128,24 +128,8 @@ CMenu* CDialogWindow::SystemMenu() {
     return &m_systemMenu;
 }
 
-LRESULT CDialogWindow::Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND) {
-        SysCommand(UINT(wParam), lParam);
-        return 0;
-    }
-    LRESULT result = 0;
-    m_dialog.OnWndMsg(message, wParam, lParam, &result);
-    return result;
-}
-
 void CDialogWindow::SetSmallIcon(HICON icon) {
     if (const WebImage* image = icon ? icon->Smallest() : nullptr) {
         web_image(m_node.element, image->width, image->height, image->pixels.data());
-    }
-}
-
-void CDialogWindow::SysCommand(UINT id, LPARAM lParam) {
-    if (!m_dialog.OnWndMsg(WM_SYSCOMMAND, id, lParam, nullptr)) {
-        m_dialog.OnSysCommand(id, lParam);
     }
 }

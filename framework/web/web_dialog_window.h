@@ -29,16 +29,14 @@ public:
     WebNode* Control(UINT id);
     // The window menu, made at its first use after each opening; nullptr without WS_SYSMENU.
     CMenu* SystemMenu();
-    // A message sent to the dialog's window (CWnd::SendMessage): window-menu commands are carried
-    // out in full, WM_PAINT and WM_QUERYDRAGICON as the message map says; others give 0.
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog whose window this is.
+    CDialog& Dialog() const { return m_dialog; }
     // The title bar shows the small icon; the large one has no place on a page.
     void SetSmallIcon(HICON icon);
 
 private:
     CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
     void Build();
-    void SysCommand(UINT id, LPARAM lParam);
 
     CDialog& m_dialog;
     const DialogTemplate& m_template;

@@ -11,7 +11,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (m_hWnd->window != nullptr) {
-        return m_hWnd->window->Send(message, wParam, lParam);
+        return m_hWnd->window->Dialog().OnWindowMessage(message, wParam, lParam);
     }
     switch (message) {
     case EM_SETSEL:
