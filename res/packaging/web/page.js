@@ -14,6 +14,10 @@ document.getElementById('restart').addEventListener('click', function() {
     window.location.reload();
 });
 
+// The service worker is registered once the page has loaded: its install fetches every file of
+// the site again, which would otherwise compete with the first start.
 if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js');
+    window.addEventListener('load', function() {
+        navigator.serviceWorker.register('sw.js');
+    });
 }
