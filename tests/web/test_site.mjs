@@ -159,6 +159,7 @@ describe('keys', () => {
     row('IDCANCEL', 'Space', 'ended');
     row('IDC_LOSS_LENGTH', 'Esc', 'ended');
     row('IDC_SWR_LOSS', 'close', 'ended');
+    row('IDC_SWR_LENGTH', 'Alt+Space, c', 'ended'); // the window menu's Close
     row('IDC_ABOUT', 'Return', 'IDD_ABOUT');
     row('IDC_LOSS_SWR', 'F1', 'IDC_LOSS_SWR'); // the help command, which has nothing to show
     row('IDC_SWR_LENGTH', 'Alt+C', 'IDC_LOSS_LENGTH');
