@@ -26,9 +26,12 @@ export async function launch() {
             '--no-first-run',
         ],
     });
+    const removeProfile = () => rmSync(profile, {recursive: true, force: true});
+    // Also when the process is ended early (puppeteer closes the browser on SIGINT and SIGTERM).
+    process.once('exit', removeProfile);
     const close = async () => {
         await browser.close().catch(() => {});
-        rmSync(profile, {recursive: true, force: true});
+        removeProfile();
     };
     return {browser, close};
 }

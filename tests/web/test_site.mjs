@@ -1,7 +1,8 @@
 // The site in headless Chromium, served on 127.0.0.1 as a static host serves it: typing and what
 // the calculator shows, the dialog keys, the About box, the ended page, what a screen reader
 // finds, a phone's screen, and a reload without a network.
-//   node --test tests/web/test_site.mjs    with SITE naming the built site (build-web/site)
+//   node tests/web/test_site.mjs    with SITE naming the built site (build-web/site) and NODE_PATH
+//                                   the folder that holds puppeteer-core
 import assert from 'node:assert/strict';
 import {after, before, describe, test} from 'node:test';
 
