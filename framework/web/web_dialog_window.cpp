@@ -2,12 +2,30 @@
 
 #include "accessible_texts.h"
 #include "resources.h"
+#include "scale2x.h"
 #include "web_resources.h"
 
 namespace {
 
 int MulDiv(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
+}
+
+// Shows an image on an element at its own size in CSS pixels, drawn with as many pixels as the
+// screen has there: the art doubled by Scale2x until it has at least that many.
+void ShowImage(int element, const WebImage& image) {
+    const int ratio = web_pixel_ratio();
+    const std::vector<std::uint32_t>* pixels = &image.pixels;
+    std::vector<std::uint32_t> scaled;
+    int width = image.width, height = image.height;
+    while (width < image.width * ratio) {
+        scaled = Scale2x(*pixels, width, height);
+        pixels = &scaled;
+        width *= 2;
+        height *= 2;
+    }
+    web_image(element, image.width, image.height, width, height,
+              reinterpret_cast<const std::uint8_t*>(pixels->data()));
 }
 
 } // namespace
@@ -61,7 +79,7 @@ void CDialogWindow::Build() {
         if (item.kind == ControlKind::Icon || item.kind == ControlKind::Picture) {
             // Images are shown at their own pixel size; the rectangle gives their position.
             if (const WebImage* image = WebLoadImages(item.text.image)->Largest()) {
-                web_image(element, image->width, image->height, image->pixels.data());
+                ShowImage(element, *image);
             }
         }
         if (item.id != IDC_STATIC) {
@@ -130,6 +148,6 @@ CMenu* CDialogWindow::SystemMenu() {
 
 void CDialogWindow::SetSmallIcon(HICON icon) {
     if (const WebImage* image = icon ? icon->Smallest() : nullptr) {
-        web_image(m_node.element, image->width, image->height, image->pixels.data());
+        ShowImage(m_node.element, *image);
     }
 }

@@ -44,9 +44,13 @@ int web_control_create(int windowElement, int kind, const char* idName, const ch
 // Gives a control what a screen reader says for it (accessible_texts.h), through the labels and
 // group boxes of its window that carry those texts.
 void web_control_describe(int element, const char* name, const char* description);
-// Shows a picture or an icon: `pixels` are `width` x `height` RGBA bytes. For a window, the
-// small icon of its title bar.
-void web_image(int element, int width, int height, const std::uint8_t* pixels);
+// The screen's device pixels to a CSS pixel, rounded up: 1 on a classic screen, 2 or 3 on most
+// phones.
+int web_pixel_ratio(void);
+// Shows a picture or an icon `cssWidth` x `cssHeight` CSS pixels large, drawn from `width` x
+// `height` RGBA pixels. For a window, the small icon of its title bar.
+void web_image(int element, int cssWidth, int cssHeight, int width, int height,
+               const std::uint8_t* pixels);
 // Draws an image at (x, y) in a window's client area, over the controls.
 void web_paint(int windowElement, int x, int y, int width, int height, const std::uint8_t* pixels);
 

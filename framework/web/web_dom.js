@@ -187,17 +187,24 @@ mergeInto(LibraryManager.library, {
         }
     },
 
+    web_pixel_ratio: function() {
+        return Math.max(1, Math.ceil(window.devicePixelRatio || 1));
+    },
+
     web_image__deps: ['$WebDom'],
-    web_image: function(element, width, height, pixels) {
+    web_image: function(element, cssWidth, cssHeight, width, height, pixels) {
         let canvas = WebDom.nodes[element];
         if (canvas.vh) canvas = canvas.vh.icon;
         if (!canvas) return;
         canvas.width = width;
         canvas.height = height;
         if (!canvas.classList.contains('sysicon')) {
-            canvas.style.width = width + 'px';
-            canvas.style.height = height + 'px';
+            canvas.style.width = cssWidth + 'px';
+            canvas.style.height = cssHeight + 'px';
         }
+        // Art enlarged for a dense screen is reduced smoothly to it; art at its own size stays
+        // sharp whatever the page's zoom.
+        canvas.style.imageRendering = width > cssWidth ? 'auto' : 'pixelated';
         WebDom.draw(canvas, 0, 0, width, height, pixels);
     },
 

@@ -41,8 +41,7 @@ WebImage DecodeXpm(const char* const* xpm) {
         }
         palette.push_back({Key(xpm[i], perPixel), rgba});
     }
-    image.pixels.resize(std::size_t(image.width) * std::size_t(image.height) * 4);
-    std::uint8_t* out = image.pixels.data();
+    image.pixels.reserve(std::size_t(image.width) * std::size_t(image.height));
     for (int y = 0; y < image.height; ++y) {
         const char* row = xpm[1 + colours + y];
         for (int x = 0; x < image.width; ++x) {
@@ -54,9 +53,7 @@ WebImage DecodeXpm(const char* const* xpm) {
                     break;
                 }
             }
-            for (int byte = 0; byte < 4; ++byte) {
-                *out++ = std::uint8_t(rgba >> (8 * byte));
-            }
+            image.pixels.push_back(rgba);
         }
     }
     return image;

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <vector>
 
-// One image: RGBA bytes, rows top-down, as a canvas takes them.
+// One image, rows top-down: each pixel red, green, blue and alpha bytes in memory (red in the
+// lowest byte of the word), as a canvas takes them.
 struct WebImage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint32_t> pixels;
 };
 
 // An icon group or a bitmap, decoded: every image it has, largest first.

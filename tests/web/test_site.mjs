@@ -30,7 +30,7 @@ after(async () => {
 // A fresh page in a context of its own (its own storage, service worker and clipboard), the
 // calculator open on it. Every write of an edit box's text is counted, so that a test can tell
 // which boxes the write-back touched; every request and every page error is kept.
-async function open({width = 800, height = 600, mobile = false} = {}) {
+async function open({width = 800, height = 600, mobile = false, scale = 1} = {}) {
     const context = await browser.createBrowserContext();
     await context.overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
         'clipboard-sanitized-write']);
@@ -39,7 +39,8 @@ async function open({width = 800, height = 600, mobile = false} = {}) {
     page.errors = [];
     page.on('request', (request) => page.requests.push(request.url()));
     page.on('pageerror', (error) => page.errors.push(error.message));
-    await page.setViewport({width, height, isMobile: mobile, hasTouch: mobile});
+    await page.setViewport({width, height, isMobile: mobile, hasTouch: mobile,
+        deviceScaleFactor: scale});
     await page.evaluateOnNewDocument(() => {
         window.writes = {};
         for (const type of [HTMLInputElement, HTMLTextAreaElement]) {
@@ -316,16 +317,24 @@ describe('the page', () => {
     });
 
     // On a phone's screen the dialog fits without sideways scrolling, and typing shows results;
-    // the boxes ask for the plain keyboard, which has the point in every language.
-    test('a 360 x 640 phone', async () => {
-        const page = await open({width: 360, height: 640, mobile: true});
+    // the boxes ask for the plain keyboard, which has the point in every language; the picture
+    // and the icon have at least a pixel of their own for each of the screen's.
+    test('a 360 x 640 phone, 3 pixels to the CSS pixel', async () => {
+        const page = await open({width: 360, height: 640, mobile: true, scale: 3});
         const fits = await page.evaluate(() => ({
             scroll: document.documentElement.scrollWidth,
             right: document.getElementById('IDD_CALCULATOR').getBoundingClientRect().right,
             keypads: [...document.querySelectorAll('input')].map((i) => i.inputMode + i.type),
+            images: [...document.querySelectorAll('#IDD_CALCULATOR canvas')].map((c) =>
+                [c.width, c.height, c.offsetWidth * devicePixelRatio,
+                    c.offsetHeight * devicePixelRatio]),
         }));
         assert.ok(fits.scroll <= 360 && fits.right <= 360, JSON.stringify(fits));
         assert.ok(fits.keypads.every((k) => k === 'text'), fits.keypads.join());
+        assert.equal(fits.images.length, 2);
+        for (const [width, height, screenWidth, screenHeight] of fits.images) {
+            assert.ok(width >= screenWidth && height >= screenHeight, JSON.stringify(fits.images));
+        }
         await page.tap('#IDC_SWR_LOSS');
         await press(page, '5, Tab, 2, 0');
         assert.equal(await shown(page), ' | 8.724232 | ');
