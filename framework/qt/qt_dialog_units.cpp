@@ -25,24 +25,19 @@ QSize BaseUnits(const QFont& font) {
     return units;
 }
 
-int MulDiv(int value, int numerator, int denominator) {
-    return (value * numerator + denominator / 2) / denominator;
-}
-
 } // namespace
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QSize units = BaseUnits(font);
-    m_baseX = units.width();
-    m_baseY = units.height();
+    m_units = DialogBaseUnits{units.width(), units.height()};
 }
 
 int DialogUnits::ToPixelsX(int x) const {
-    return MulDiv(x, m_baseX, 4);
+    return m_units.ToPixelsX(x);
 }
 
 int DialogUnits::ToPixelsY(int y) const {
-    return MulDiv(y, m_baseY, 8);
+    return m_units.ToPixelsY(y);
 }
 
 QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const {

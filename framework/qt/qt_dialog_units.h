@@ -1,6 +1,8 @@
-// Dialog units: a template's positions and sizes, in quarters of the dialog font's average
-// character width and eighths of its height, turned into pixels as the window system does.
+// Dialog units in a Qt font: its base units measured once, and a template's rectangles in
+// pixels.
 #pragma once
+
+#include "dialog_units.h"
 
 #include <QRect>
 
@@ -18,6 +20,5 @@ public:
     QRect ToPixels(int x, int y, int cx, int cy) const;
 
 private:
-    int m_baseX; // average character width, in pixels
-    int m_baseY; // character height, in pixels
+    DialogBaseUnits m_units;
 };

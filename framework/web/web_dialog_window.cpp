@@ -1,19 +1,16 @@
 #include "web_dialog_window.h"
 
 #include "accessible_texts.h"
+#include "dialog_units.h"
 #include "resources.h"
 #include "scale2x.h"
 #include "web_resources.h"
 
 namespace {
 
-int MulDiv(int value, int numerator, int denominator) {
-    return (value * numerator + denominator / 2) / denominator;
-}
-
 // Shows an image on an element at its own size in CSS pixels, drawn with as many pixels as the
 // screen has there: the art doubled by Scale2x until it has at least that many.
-void ShowImage(int element, const WebImage& image) {
+void ShowImage(int element, const Image& image) {
     const int ratio = web_pixel_ratio();
     const std::vector<std::uint32_t>* pixels = &image.pixels;
     std::vector<std::uint32_t> scaled;
@@ -60,25 +57,24 @@ CDialogWindow::~CDialogWindow() {
 }
 
 void CDialogWindow::Build() {
-    // Dialog units in the page's font, rounded as the window system's MulDiv rounds.
-    const int units = web_base_units();
-    const int baseX = units & 0xFFFF;
-    const int baseY = units >> 16;
+    // Dialog units in the page's font.
+    const int measured = web_base_units();
+    const DialogBaseUnits units{measured & 0xFFFF, measured >> 16};
     m_node.element =
         web_window_create(this, m_template.name, m_template.caption, int(m_template.style),
-                          m_dialog.GetOwnerHwnd() != nullptr, MulDiv(m_template.cx, baseX, 4),
-                          MulDiv(m_template.cy, baseY, 8));
+                          m_dialog.GetOwnerHwnd() != nullptr, units.ToPixelsX(m_template.cx),
+                          units.ToPixelsY(m_template.cy));
     std::vector<int> elements;
     for (std::size_t i = 0; i < m_template.itemCount; ++i) {
         const DialogItemTemplate& item = m_template.items[i];
         const int element = web_control_create(
             m_node.element, int(item.kind), item.idName, item.text.text ? item.text.text : "",
-            int(item.style), int(item.id), MulDiv(item.x, baseX, 4), MulDiv(item.y, baseY, 8),
-            MulDiv(item.cx, baseX, 4), MulDiv(item.cy, baseY, 8));
+            int(item.style), int(item.id), units.ToPixelsX(item.x), units.ToPixelsY(item.y),
+            units.ToPixelsX(item.cx), units.ToPixelsY(item.cy));
         elements.push_back(element);
         if (item.kind == ControlKind::Icon || item.kind == ControlKind::Picture) {
             // Images are shown at their own pixel size; the rectangle gives their position.
-            if (const WebImage* image = WebLoadImages(item.text.image)->Largest()) {
+            if (const Image* image = WebLoadImages(item.text.image)->Largest()) {
                 ShowImage(element, *image);
             }
         }
@@ -147,7 +143,7 @@ CMenu* CDialogWindow::SystemMenu() {
 }
 
 void CDialogWindow::SetSmallIcon(HICON icon) {
-    if (const WebImage* image = icon ? icon->Smallest() : nullptr) {
+    if (const Image* image = icon ? icon->Smallest() : nullptr) {
         ShowImage(m_node.element, *image);
     }
 }

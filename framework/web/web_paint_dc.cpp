@@ -13,7 +13,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_session(std::make_unique<Session>()) {
 CPaintDC::~CPaintDC() = default;
 
 BOOL CPaintDC::DrawIcon(int x, int y, HICON hIcon) {
-    const WebImage* image = hIcon ? hIcon->Largest() : nullptr;
+    const Image* image = hIcon ? hIcon->Largest() : nullptr;
     if (image == nullptr || m_hDC == nullptr) {
         return FALSE;
     }

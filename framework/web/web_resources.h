@@ -3,24 +3,18 @@
 #pragma once
 
 #include "win_defs.h"
+#include "xpm_image.h"
 
-#include <cstdint>
 #include <vector>
 
-// One image, rows top-down: each pixel red, green, blue and alpha bytes in memory (red in the
-// lowest byte of the word), as a canvas takes them.
-struct WebImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-
-// An icon group or a bitmap, decoded: every image it has, largest first.
+// An icon group or a bitmap, decoded: every image it has, largest first. Its pixels are in the
+// order a canvas takes them: red, green, blue and alpha bytes in memory (red in the lowest byte
+// of the word).
 struct WebIcon {
-    std::vector<WebImage> images;
+    std::vector<Image> images;
 
-    const WebImage* Largest() const { return images.empty() ? nullptr : &images.front(); }
-    const WebImage* Smallest() const { return images.empty() ? nullptr : &images.back(); }
+    const Image* Largest() const { return images.empty() ? nullptr : &images.front(); }
+    const Image* Smallest() const { return images.empty() ? nullptr : &images.back(); }
 };
 
 // The images of resource nID, decoded once; no images if there is no such resource. The result

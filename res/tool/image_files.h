@@ -1,6 +1,7 @@
 // The image files that Windows and the desktops read, written without any library.
 #pragma once
 
+#include "fail.h"
 #include "xpm_image.h"
 
 #include <string>

@@ -8,6 +8,7 @@
 //                                         icon with the larger renditions of its drawing
 //   OUTDIR/hicolor/NxN/apps/APP_ID.png    the desktop icons of the pixel art's sizes
 // Standard library only, so that a cross build can make it with the build machine's compiler.
+#include "fail.h"
 #include "image_files.h"
 #include "resource.h"
 #include "resource_script.h"
@@ -15,9 +16,15 @@
 #include "xpm_image.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "res_tool: %s\n", what.c_str());
+    std::exit(1);
+}
 
 namespace {
 
@@ -54,7 +61,11 @@ int main(int argc, char* argv[]) {
     for (const ImageResource& resource : resources.images) {
         std::vector<Image> images;
         for (const char* const* xpm : resource.images) {
-            images.push_back(FromXpm(xpm));
+            std::optional<Image> image = FromXpm(xpm);
+            if (!image) {
+                Fail("a pixel of an unknown colour");
+            }
+            images.push_back(std::move(*image));
         }
         if (!resource.icon) {
             Write(out / ImageFileName(resource), BmpFile(images[0]));

@@ -1,8 +1,9 @@
-// Images for the resource tool: XPM pixel art read into pixels.
+// XPM pixel art read into pixels, standard library only: the resource tool makes the Windows
+// and desktop image files from it, and the web backend shows it.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <vector>
 
 // An image as 0xAARRGGBB pixels, rows top-down.
@@ -13,9 +14,6 @@ struct Image {
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-// Reports a fault in the program's resources and ends the tool with status 1.
-[[noreturn]] void Fail(const std::string& what);
-
 // Reads XPM data with one or two characters a pixel and colours "#RRGGBB" or "None"
-// (transparent).
-Image FromXpm(const char* const* xpm);
+// (transparent); nothing where a row is short or a pixel has a colour the data does not list.
+std::optional<Image> FromXpm(const char* const* xpm);
