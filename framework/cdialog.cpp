@@ -79,10 +79,15 @@ void CDialog::OnCancel() {
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    ++m_lockNotifications;
+    // Notifications stay locked out for as long as the exchange runs, and no longer, however it
+    // ends: a handler that throws must not leave the dialog deaf.
+    struct Lockout {
+        explicit Lockout(int& locks) : count(locks) { ++count; }
+        ~Lockout() { --count; }
+        int& count;
+    } lockout(m_lockNotifications);
     CDataExchange exchange(this, bSaveAndValidate);
     DoDataExchange(&exchange);
-    --m_lockNotifications;
     return TRUE;
 }
 

@@ -24,8 +24,12 @@ public:
     // The window's text: what an edit box holds, what a static text or a button says.
     void GetWindowText(CString& rString) const;
     // Sets the window's text as one change, which a screen reader hears once. Like an edit
-    // box's own setting of its text, it cannot be undone.
+    // box's own setting of its text, it cannot be undone; an edit box reports EN_UPDATE.
     void SetWindowText(const CString& text);
+    // Whether the window takes input; a disabled control is skipped by Tab and its mnemonic,
+    // and a disabled default button leaves Enter without effect.
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
 
     HWND m_hWnd;
 };

@@ -44,3 +44,9 @@ std::optional<Image> FromXpm(const char* const* xpm) {
     }
     return image;
 }
+
+void XpmSize(const char* const* xpm, int& width, int& height) {
+    char* next = nullptr;
+    width = int(std::strtol(xpm[0], &next, 10));
+    height = int(std::strtol(next, &next, 10));
+}

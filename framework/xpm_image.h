@@ -17,3 +17,6 @@ struct Image {
 // Reads XPM data with one or two characters a pixel and colours "#RRGGBB" or "None"
 // (transparent); nothing where a row is short or a pixel has a colour the data does not list.
 std::optional<Image> FromXpm(const char* const* xpm);
+
+// The size of XPM data from its header alone, without reading its pixels; 0 x 0 if unreadable.
+void XpmSize(const char* const* xpm, int& width, int& height);

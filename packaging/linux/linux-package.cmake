@@ -1,6 +1,6 @@
 # The Linux installation and its Debian package.
-configure_file(res/packaging/varnholt.desktop.in ${generated_dir}/${VARNHOLT_APP_ID}.desktop @ONLY)
-configure_file(res/packaging/varnholt.metainfo.xml.in
+configure_file(packaging/linux/varnholt.desktop.in ${generated_dir}/${VARNHOLT_APP_ID}.desktop @ONLY)
+configure_file(packaging/linux/varnholt.metainfo.xml.in
     ${generated_dir}/${VARNHOLT_APP_ID}.metainfo.xml @ONLY)
 
 # Installation: the program, its desktop entry, AppStream metadata and icons, its manual page,
@@ -22,8 +22,8 @@ install(FILES res/art/varnholt.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hi
 
 # The manual page and the changelog are compressed with gzip -9n, as Debian wants them: the
 # most compression, and no file name or time stamp in the header, so builds are reproducible.
-configure_file(res/packaging/varnholt.1.in ${generated_dir}/varnholt.1 @ONLY)
-configure_file(res/packaging/changelog.in ${generated_dir}/changelog @ONLY)
+configure_file(packaging/linux/varnholt.1.in ${generated_dir}/varnholt.1 @ONLY)
+configure_file(packaging/linux/changelog.in ${generated_dir}/changelog @ONLY)
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 foreach(document varnholt.1 changelog)
     add_custom_command(OUTPUT ${generated_dir}/${document}.gz
@@ -36,7 +36,7 @@ add_custom_target(varnholt_documents ALL
     DEPENDS ${generated_dir}/varnholt.1.gz ${generated_dir}/changelog.gz)
 install(FILES ${generated_dir}/varnholt.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${VARNHOLT_COMPONENT})
-install(FILES res/packaging/copyright ${generated_dir}/changelog.gz
+install(FILES packaging/copyright ${generated_dir}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT ${VARNHOLT_COMPONENT})
 
 # Packaging, last, once every install rule is known: cpack -G DEB makes

@@ -10,9 +10,9 @@
 // Standard library only, so that a cross build can make it with the build machine's compiler.
 #include "fail.h"
 #include "image_files.h"
+#include "program_module.h"
 #include "resource.h"
 #include "resource_script.h"
-#include "resource_table.h"
 #include "xpm_image.h"
 
 #include <cstdio>
@@ -28,14 +28,20 @@
 
 namespace {
 
-// Writes through a temporary file, so that a build never sees half a file.
+// Writes through a temporary file, which takes the file's name only once all of it is written:
+// a build never sees half a file, whatever stops the write (a full disk, a file size limit).
 void Write(const std::filesystem::path& path, const Bytes& data) {
-    std::filesystem::create_directories(path.parent_path());
-    const std::filesystem::path temporary = path.string() + ".new";
-    std::ofstream(temporary, std::ios::binary) << data;
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
+    std::filesystem::create_directories(path.parent_path(), error);
+    const std::filesystem::path temporary = path.string() + ".new";
+    std::ofstream file(temporary, std::ios::binary);
+    file << data;
+    file.close();
+    if (!error && file) {
+        std::filesystem::rename(temporary, path, error);
+    }
+    if (error || !file) {
+        std::filesystem::remove(temporary, error);
         Fail("cannot write " + path.string());
     }
 }
@@ -56,9 +62,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::filesystem::path out = std::filesystem::absolute(argv[1]);
-    const ResourceTable& resources = ProgramResources();
+    const AfxModule& resources = ProgramModule();
     Write(out / "resources.rc", ResourceScript(resources, out));
-    for (const ImageResource& resource : resources.images) {
+    for (const AfxImageResource& resource : resources.images) {
         std::vector<Image> images;
         for (const char* const* xpm : resource.images) {
             std::optional<Image> image = FromXpm(xpm);

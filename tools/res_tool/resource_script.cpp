@@ -98,9 +98,9 @@ std::string DialogScript(const DialogTemplate& dialog) {
 
 } // namespace
 
-std::string ResourceScript(const ResourceTable& resources, const std::filesystem::path& dir) {
+std::string ResourceScript(const AfxModule& resources, const std::filesystem::path& dir) {
     std::ostringstream out;
-    out << "// Made by res_tool from the program's resource table (res/resource_table.cpp); edit\n"
+    out << "// Made by res_tool from the program's module (res/program_module.cpp); edit\n"
            "// that, not this file.\n"
            "#include \"resource.h\"\n\n"
            "LANGUAGE 0x09, 0x01 // English (United States)\n\n";
@@ -108,17 +108,17 @@ std::string ResourceScript(const ResourceTable& resources, const std::filesystem
         out << DialogScript(*dialog);
     }
     out << "STRINGTABLE\nBEGIN\n";
-    for (const StringResource& entry : resources.strings) {
+    for (const AfxStringResource& entry : resources.strings) {
         out << "    " << entry.id << ", " << Quoted(entry.text) << "\n";
     }
     out << "END\n\n";
-    for (const ImageResource& image : resources.images) {
+    for (const AfxImageResource& image : resources.images) {
         out << image.name << (image.icon ? " ICON " : " BITMAP ")
             << Quoted((dir / ImageFileName(image)).string().c_str()) << "\n";
     }
     return out.str();
 }
 
-std::string ImageFileName(const ImageResource& image) {
+std::string ImageFileName(const AfxImageResource& image) {
     return std::string(image.name) + (image.icon ? ".ico" : ".bmp");
 }

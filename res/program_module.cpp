@@ -1,4 +1,4 @@
-#include "resource_table.h"
+#include "program_module.h"
 
 #include "dialog_templates.h"
 #include "resource.h"
@@ -8,20 +8,25 @@
 #include "art/icon_main_32.xpm"
 #include "art/picture.xpm"
 
-const ResourceTable& ProgramResources() {
-    static const ResourceTable table = {
-        {&kAboutTemplate, &kCalculatorTemplate},
-        {
+const AfxModule& ProgramModule() {
+    static const AfxModule module = [] {
+        AfxModule m;
+        m.name = VARNHOLT_NAME;
+        m.appId = VARNHOLT_APP_ID;
+        m.version = VARNHOLT_VERSION;
+        m.dialogs = {&kAboutTemplate, &kCalculatorTemplate};
+        m.strings = {
             {IDS_ABOUT_MENU, "&About Varnholt..."},
-        },
-        {
+        };
+        m.images = {
             {IDI_MAIN, "IDI_MAIN", true, VARNHOLT_NAME, {icon_main_32_xpm, icon_main_16_xpm}},
             {IDB_PICTURE,
              "IDB_PICTURE",
              false,
              "A pocket calculator joined by a cable to an antenna",
              {picture_xpm}},
-        },
-    };
-    return table;
+        };
+        return m;
+    }();
+    return module;
 }

@@ -1,0 +1,47 @@
+// The keys a dialog takes itself, whatever control has the focus, as a window system's dialog
+// manager carries them out: written once here for every backend that does not have a dialog
+// manager of its own.
+#pragma once
+
+#include "resolved_dialog.h"
+
+#include <functional>
+#include <string_view>
+
+enum class DialogKey {
+    Enter, // Enter or keypad Enter
+    Escape,
+    Help,  // F1
+    Close, // the close box, or the window menu's Close
+    Tab,
+    BackTab,  // Shift+Tab
+    Mnemonic, // Alt with a character
+};
+
+struct KeyAction {
+    enum Kind { None, Command, Focus };
+    Kind kind = None;
+    UINT id = 0;      // Command: the command or control ID
+    UINT code = 0;    // Command: the notification code (BN_CLICKED; 0 for ID_HELP)
+    int control = -1; // Focus: the control (an edit box reached by a key selects its text)
+};
+
+// What `key` does in `dialog` while control `focused` has the focus (-1: none); `enabled` tells
+// whether a control takes input now. For DialogKey::Mnemonic, `character` is the character typed
+// with Alt, as MnemonicKey gives it.
+// - Enter presses the focused push button; elsewhere the default push button (nothing while it
+//   is disabled) or, without one, gives IDOK.
+// - Esc and Close give IDCANCEL; F1 gives the help command ID_HELP.
+// - Tab and Shift+Tab go round the enabled tab stops in template order.
+// - A mnemonic presses its push button, or moves to the tab stop after its static text; the
+//   search starts after the focus, so that a letter marked twice reaches each in turn.
+KeyAction DialogKeyAction(const ResolvedDialog& dialog, DialogKey key, int focused,
+                          const std::function<bool(int)>& enabled, std::string_view character = {});
+
+// The window menu's own items, before any the program appends: Minimize where the window has a
+// minimize box and `canMinimize` (a window system that can show a window minimized), and Close.
+struct WindowMenuItem {
+    UINT command;
+    const char* text;
+};
+std::vector<WindowMenuItem> StandardWindowMenu(const ResolvedDialog& dialog, bool canMinimize);

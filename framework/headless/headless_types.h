@@ -1,0 +1,16 @@
+// The headless backend's vocabulary: the portable values, and plain objects behind the handles
+// that dialogs hold. A window or a control is a HeadlessWindow, a menu a HeadlessMenu, an icon
+// the images of its resource, a device context the window painted on.
+#pragma once
+
+#include "win_values.h"
+
+struct HeadlessWindow;
+struct HeadlessMenu;
+struct HeadlessIcon;
+
+using HWND = HeadlessWindow*;
+using HMENU = HeadlessMenu*;
+using HICON = const HeadlessIcon*;
+using HCURSOR = HICON;
+using HDC = HeadlessWindow*;

@@ -1,0 +1,43 @@
+#include "mnemonic_text.h"
+
+namespace {
+
+// The length of the UTF-8 character that starts with byte `lead`.
+std::size_t CharacterLength(unsigned char lead) {
+    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
+} // namespace
+
+std::string_view MnemonicText::Key() const {
+    return mnemonic.empty() ? std::string_view()
+                            : std::string_view(shown).substr(at, CharacterLength(shown[at]));
+}
+
+MnemonicText ParseMnemonic(std::string_view text, bool noPrefix) {
+    MnemonicText out;
+    out.shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&' || noPrefix) {
+            out.shown += text[i];
+            continue;
+        }
+        if (++i == text.size()) {
+            break;
+        }
+        if (text[i] != '&' && out.mnemonic.empty()) {
+            out.at = out.shown.size();
+            out.mnemonic = MnemonicKey(text.substr(i, CharacterLength(text[i])));
+        }
+        out.shown += text[i];
+    }
+    return out;
+}
+
+std::string MnemonicKey(std::string_view character) {
+    std::string key(character);
+    if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z') {
+        key[0] = char(key[0] - 'A' + 'a');
+    }
+    return key;
+}

@@ -1,0 +1,171 @@
+// The About box, opened from the calculator; the calculator's window menu, its icon while
+// minimized; and what a screen reader finds in both windows.
+#include "dialog_test.h"
+
+#include <functional>
+
+namespace {
+
+struct AboutRow {
+    const char* name;
+    std::function<void(CCalculatorDialog&)> open; // from the calculator
+    const char* keys; // in the About box, the focus on OK; "copy": a click on Copy with part of
+                      // the address selected; "disabled": Enter with OK disabled
+    bool stays;       // the box stays open
+    bool copies;      // the whole address, selected in its box
+};
+void PrintTo(const AboutRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+const AboutRow kAboutRows[] = {
+    {"About button, Enter on OK", [](CCalculatorDialog&) { HeadlessClick(IDC_ABOUT); }, "Return",
+     false, false},
+    {"Enter on About, keypad Enter on OK",
+     [](CCalculatorDialog&) { HeadlessPress("Alt+C, Shift+Tab, Return"); }, "Num+Enter", false,
+     false},
+    {"window menu's item, Enter in the address box",
+     [](CCalculatorDialog&) { HeadlessPress("Alt+Space, End, Return"); }, "Tab, Return", false,
+     false},
+    {"command with low bits set, Esc",
+     [](CCalculatorDialog& dialog) {
+         HeadlessThen([&dialog]() { dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUT | 0x3); });
+     },
+     "Esc", false, false},
+    {"About button, close box", [](CCalculatorDialog&) { HeadlessClick(IDC_ABOUT); }, "close",
+     false, false},
+    {"About button, Enter on Copy copies", [](CCalculatorDialog&) { HeadlessClick(IDC_ABOUT); },
+     "Tab, Tab, Return", true, true},
+    {"About button, Copy clicked with part selected copies all",
+     [](CCalculatorDialog&) { HeadlessClick(IDC_ABOUT); }, "copy", true, true},
+    {"About button, Enter with OK disabled does nothing",
+     [](CCalculatorDialog&) { HeadlessClick(IDC_ABOUT); }, "disabled", true, false},
+};
+
+class About : public CalculatorTest, public testing::WithParamInterface<AboutRow> {};
+
+// The box is modal over the calculator, which keeps its texts and takes no input meanwhile; its
+// keys, and its copy of the whole address.
+TEST_P(About, IsModalAndCopiesTheWholeAddress) {
+    const AboutRow& row = GetParam();
+    Press("2, 5, Tab, 1, 2");
+    const std::vector<std::string> texts = Texts();
+    HeadlessClipboard() = "before";
+    bool ran = false;
+    row.open(*m_dlg);
+    HeadlessThen([&]() {
+        ran = true;
+        ASSERT_EQ(ActiveName(), "IDD_ABOUT");
+        CDialog& box = HeadlessActiveWindow()->Dialog();
+        EXPECT_EQ(FocusIn(box), "IDOK");
+        EXPECT_EQ(ControlOf(box, "IDC_WEB_ADDRESS").text, kAddress);
+        const std::string keys = row.keys;
+        HeadlessClick(IDC_ABOUT, m_dlg.get()); // the calculator takes no input
+        HeadlessPress("9");
+        if (keys == "copy") {
+            box.GetDlgItem(IDC_WEB_ADDRESS)->SendMessage(EM_SETSEL, 8, 15);
+            HeadlessClick(IDC_COPY);
+        } else if (keys == "disabled") {
+            box.GetDlgItem(IDOK)->EnableWindow(FALSE);
+            HeadlessPress("Return");
+        } else if (keys == "close") {
+            HeadlessCloseBox();
+        } else {
+            HeadlessPress(keys);
+        }
+        HeadlessThen([&]() {
+            EXPECT_EQ(Texts(), texts);
+            EXPECT_EQ(ActiveName(), row.stays ? "IDD_ABOUT" : "IDD_CALCULATOR");
+            if (row.copies) {
+                const HeadlessWindow& address = ControlOf(box, "IDC_WEB_ADDRESS");
+                EXPECT_EQ(address.SelectionEnd() - address.SelectionStart(), address.text.size());
+            }
+            if (row.stays) {
+                HeadlessPress("Esc");
+            }
+        });
+    });
+    HeadlessRun();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(ActiveName(), "IDD_CALCULATOR");
+    EXPECT_EQ(HeadlessClipboard(), row.copies ? kAddress : "before");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, About, testing::ValuesIn(kAboutRows));
+
+// The window menu: the window system's own items, then a separator and the About box's item.
+// Minimized, the window paints its icon centred; dragged, it shows the icon.
+TEST_F(CalculatorTest, WindowMenuMinimizesAndTheIconIsPaintedCentred) {
+    std::vector<std::string> items;
+    for (const HeadlessMenuItem& item : m_dlg->m_hWnd->window->Menu().items) {
+        items.push_back(item.separator ? "-" : item.text.shown);
+    }
+    EXPECT_EQ(items, (std::vector<std::string>{"Minimize", "Close", "-", "About Varnholt..."}));
+    Press("Alt+Space, n");
+    ASSERT_TRUE(m_dlg->IsIconic());
+    CRect client;
+    m_dlg->GetClientRect(&client);
+    const std::vector<HeadlessDrawing>& drawn = m_dlg->m_hWnd->drawn;
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].x, (client.Width() - 32 + 1) / 2);
+    EXPECT_EQ(drawn[0].y, (client.Height() - 32 + 1) / 2);
+    EXPECT_EQ(drawn[0].icon, AfxLoadIcon(IDI_MAIN));
+    EXPECT_EQ(m_dlg->SendMessage(WM_QUERYDRAGICON),
+              reinterpret_cast<LRESULT>(AfxLoadIcon(IDI_MAIN)));
+    EXPECT_EQ(m_dlg->m_hWnd->icons[0], AfxLoadIcon(IDI_MAIN));
+    EXPECT_EQ(m_dlg->m_hWnd->icons[1], AfxLoadIcon(IDI_MAIN));
+}
+
+// What a screen reader finds: a box is named after its label (or its frame) and described by
+// its group, a button by its text; the picture and the icon (control "") in words.
+struct NameRow {
+    bool about;
+    const char* control;
+    const char* name;
+    const char* description;
+};
+void PrintTo(const NameRow& row, std::ostream* os) {
+    *os << row.control << " -> " << row.name << " " << row.description;
+}
+
+const char* const kLoss = "Cable Loss from SWR";
+const char* const kSwr = "SWR from Cable Loss";
+const NameRow kNameRows[] = {
+    {false, "IDC_LOSS_LENGTH", "Cable Length (m):", kLoss},
+    {false, "IDC_LOSS_SWR", "SWR:", kLoss},
+    {false, "IDC_LOSS_RESULT", "dB/100m:", kLoss},
+    {false, "IDC_SWR_LOSS", "dB/100m:", kSwr},
+    {false, "IDC_SWR_LENGTH", "Cable Length (m):", kSwr},
+    {false, "IDC_SWR_RESULT", "SWR:", kSwr},
+    {false, "IDC_MESSAGES", "Program messages", ""},
+    {false, "IDC_ABOUT", "About", ""},
+    {false, "", "", "A pocket calculator joined by a cable to an antenna"},
+    {true, "IDC_WEB_ADDRESS",
+     "For more information on this topic, visit the web page of the Varnholt authors:", ""},
+    {true, "IDC_COPY", "Copy", ""},
+    {true, "", "", "Varnholt Calculator"},
+};
+
+class ScreenReader : public CalculatorTest, public testing::WithParamInterface<NameRow> {};
+
+TEST_P(ScreenReader, NamesAndDescribesEachControl) {
+    const NameRow& row = GetParam();
+    CAboutDialog about;
+    CDialog& dialog = row.about ? static_cast<CDialog&>(about) : *m_dlg;
+    ASSERT_TRUE(!row.about || about.Create());
+    const ResolvedDialog& layout = dialog.m_hWnd->window->Layout();
+    const ResolvedControl* found = nullptr;
+    for (const ResolvedControl& control : layout.controls) {
+        const bool image =
+            control.kind == ControlKind::Icon || control.kind == ControlKind::Picture;
+        found = (*row.control ? control.idName == row.control : image) ? &control : found;
+    }
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->name, row.name);
+    EXPECT_EQ(found->description, row.description);
+    about.EndDialog(IDCANCEL);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ScreenReader, testing::ValuesIn(kNameRows));
+
+} // namespace
