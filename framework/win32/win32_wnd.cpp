@@ -31,3 +31,11 @@ void CWnd::SetWindowText(const CString& text) {
 HWND AfxGetDlgItem(HWND hDlg, UINT nID) {
     return ::GetDlgItem(hDlg, int(nID));
 }
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
