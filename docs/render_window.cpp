@@ -3,6 +3,7 @@
 // With a second file, the About box goes there too. Works on the offscreen platform.
 #include "about_dialog.h"
 #include "calculator_dialog.h"
+#include "program_module.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    AfxRegisterModule(&ProgramModule());
 
     CCalculatorDialog calculator;
     calculator.Create();

@@ -9,9 +9,18 @@ std::size_t CharacterLength(unsigned char lead) {
 
 } // namespace
 
+std::string_view MnemonicText::Before() const {
+    return std::string_view(shown).substr(0, mnemonic.empty() ? shown.size() : at);
+}
+
 std::string_view MnemonicText::Key() const {
     return mnemonic.empty() ? std::string_view()
                             : std::string_view(shown).substr(at, CharacterLength(shown[at]));
+}
+
+std::string_view MnemonicText::After() const {
+    return mnemonic.empty() ? std::string_view()
+                            : std::string_view(shown).substr(at + Key().size());
 }
 
 MnemonicText ParseMnemonic(std::string_view text, bool noPrefix) {

@@ -10,10 +10,11 @@ struct MnemonicText {
     std::size_t at = 0;   // the mnemonic's first byte in `shown`, if there is one
     std::string mnemonic; // the mnemonic character (UTF-8), lower case for A-Z; "" if none
 
-    // The shown text around the mnemonic: before it, the character itself, after it.
-    std::string_view Before() const { return std::string_view(shown).substr(0, at); }
-    std::string_view After() const { return std::string_view(shown).substr(at + Key().size()); }
+    // The shown text around the mnemonic: before it (all of it, without one), the character
+    // itself and after it (both empty without one).
+    std::string_view Before() const;
     std::string_view Key() const;
+    std::string_view After() const;
 };
 
 // Reads the markers of `text`; with `noPrefix` (SS_NOPREFIX) an "&" is an ordinary character.

@@ -1,7 +1,7 @@
 #include "bare_qt_dialog.h"
 
 #include "dialog_templates.h"
-#include "resources.h"
+#include "program_module.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -73,7 +73,7 @@ std::unique_ptr<QDialog> MakeBaselineDialog() {
         case ControlKind::Icon:
         case ControlKind::Picture: {
             auto* label = new QLabel(dialog.get());
-            const QPixmap pixmap(AfxFindImages(item.text.image).front());
+            const QPixmap pixmap(ProgramModule().FindImage(item.text.image)->images.front());
             label->setPixmap(pixmap);
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             // Shown at the picture's own size, as the calculator shows it.

@@ -5,6 +5,7 @@
 #include "bare_qt_dialog.h"
 #include "calculator_dialog.h"
 #include "line_calculations.h"
+#include "program_module.h"
 #include "ratio_reporter.h"
 #include "resource.h"
 
@@ -208,6 +209,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
+    AfxRegisterModule(&ProgramModule());
 
     RatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
                             {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}},

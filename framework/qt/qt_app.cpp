@@ -1,7 +1,9 @@
 // The application's run on Qt.
 #include "cwinapp.h"
+#include "module.h"
 
 #include <QApplication>
+#include <string>
 
 BOOL CWinApp::Enable3dControls() {
     // Qt's styles always draw dialog controls that way.
@@ -15,7 +17,8 @@ int CWinApp::Run() {
 int AfxWinMain(int argc, char* argv[]) {
     // Qt acts on arguments such as -reverse, -style and -platform; the program reads no command
     // line, so Qt sees the program's name only.
-    static char* programName[] = {argc > 0 ? argv[0] : const_cast<char*>("varnholt"), nullptr};
+    static std::string fallback = AfxGetModule().appId;
+    static char* programName[] = {argc > 0 ? argv[0] : fallback.data(), nullptr};
     static int programArgc = 1;
     QApplication application(programArgc, programName);
     if (AfxGetApp() && AfxGetApp()->m_pszAppName) {

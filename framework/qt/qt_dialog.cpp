@@ -53,7 +53,7 @@ void CDialog::OnSysCommand(UINT nID, LPARAM) {
         m_window->showMinimized();
         break;
     case SC_CLOSE:
-        OnCommand(IDCANCEL, BN_CLICKED);
+        m_window->DialogKey(DialogKey::Close);
         break;
     default:
         break;

@@ -1,8 +1,5 @@
 #include "qt_dialog_builder.h"
 
-#include "accessible_texts.h"
-#include "qt_dialog_units.h"
-#include "qt_layout.h"
 #include "qt_resources.h"
 
 #include <QDialog>
@@ -11,181 +8,142 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <vector>
 
 namespace {
 
-bool HasMnemonic(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == u'&') {
-            if (text[i + 1] != u'&') {
-                return true;
-            }
-            ++i;
-        }
-    }
-    return false;
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-Qt::WindowFlags WindowFlags(const DialogTemplate& dialog, bool owned) {
+// A shown text in Qt's own markers: "&" doubled, and "&" before the mnemonic where Qt is to
+// carry it out.
+QString WithMnemonic(const MnemonicText& label, bool mark) {
+    const auto escaped = [](std::string_view text) { return FromUtf8(text).replace('&', "&&"); };
+    return escaped(label.Before()) + (mark && !label.mnemonic.empty() ? "&" : "") +
+           escaped(label.Key()) + escaped(label.After());
+}
+
+Qt::WindowFlags WindowFlags(const ResolvedDialog& layout, bool owned) {
     // An owned dialog is a transient window of its owner, unless it asks for a task-bar button
     // of its own.
-    Qt::WindowFlags flags =
-        (owned && !(dialog.exStyle & WS_EX_APPWINDOW)) ? Qt::Dialog : Qt::Window;
+    Qt::WindowFlags flags = (owned && !layout.ownTaskbarButton) ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint;
-    if ((dialog.style & WS_CAPTION) == WS_CAPTION) {
+    if (layout.titleBar) {
         flags |= Qt::WindowTitleHint;
     }
-    if (dialog.style & WS_SYSMENU) {
+    if (layout.windowMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (dialog.style & WS_MINIMIZEBOX) {
-            flags |= Qt::WindowMinimizeButtonHint;
-        }
-        if (dialog.style & WS_MAXIMIZEBOX) {
-            flags |= Qt::WindowMaximizeButtonHint;
-        }
+    }
+    if (layout.minimizeBox) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (layout.maximizeBox) {
+        flags |= Qt::WindowMaximizeButtonHint;
     }
     return flags;
 }
 
-QWidget* MakeEditBox(QDialog& window, const DialogItemTemplate& item, const ControlNotify& notify) {
-    const UINT id = item.id;
-    const bool readOnly = item.style & ES_READONLY;
-    if (item.style & ES_MULTILINE) {
+QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const ControlNotify& notify) {
+    const UINT id = control.id;
+    if (control.multiLine) {
         auto* box = new QPlainTextEdit(&window);
-        box->setReadOnly(readOnly);
-        if (readOnly) {
+        box->setReadOnly(control.readOnly);
+        if (control.readOnly) {
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
-        box->setFrameShape((item.style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+        box->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
         QObject::connect(box, &QPlainTextEdit::textChanged, &window,
                          [notify, id]() { notify(id, EN_UPDATE); });
         return box;
     }
     auto* edit = new QLineEdit(&window);
-    edit->setReadOnly(readOnly);
-    edit->setFrame(item.style & WS_BORDER);
+    edit->setReadOnly(control.readOnly);
+    edit->setFrame(control.border);
     QObject::connect(edit, &QLineEdit::textChanged, &window,
                      [notify, id]() { notify(id, EN_UPDATE); });
     return edit;
 }
 
-QWidget* MakeControl(QDialog& window, const DialogItemTemplate& item, const DialogUnits& units,
-                     const ControlNotify& notify) {
-    const QRect rect = units.ToPixels(item.x, item.y, item.cx, item.cy);
-    const QString text = QString::fromUtf8(item.text.text ? item.text.text : "");
-    QWidget* control = nullptr;
-    switch (item.kind) {
+QWidget* MakeControl(QDialog& window, const ResolvedControl& control, const ControlNotify& notify) {
+    switch (control.kind) {
     case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(text, &window);
+        auto* box = new QGroupBox(WithMnemonic(control.label, false), &window);
         // A group box created after the controls it frames must not lie over them.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         box->lower();
-        control = box;
-        break;
+        return box;
     }
     case ControlKind::StaticText: {
-        auto* label = new QLabel(text, &window);
+        // Qt reads a label's markers only where it has a buddy.
+        auto* label = new QLabel(control.buddy >= 0 ? WithMnemonic(control.label, true)
+                                                    : FromUtf8(control.label.shown),
+                                 &window);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        control = label;
-        break;
+        return label;
     }
     case ControlKind::EditBox:
-        control = MakeEditBox(window, item, notify);
-        break;
+        return MakeEditBox(window, control, notify);
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(text, &window);
-        // Enter is handled by the dialog: no button becomes the default by merely existing.
+        auto* button = new QPushButton(WithMnemonic(control.label, true), &window);
+        // Enter is the dialog's: no button becomes the default by merely existing.
         button->setAutoDefault(false);
-        button->setDefault((item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-        const UINT id = item.id;
+        button->setDefault(control.defaultButton);
+        const UINT id = control.id;
         QObject::connect(button, &QPushButton::clicked, &window,
                          [notify, id]() { notify(id, BN_CLICKED); });
-        control = button;
-        break;
+        return button;
     }
     case ControlKind::Icon:
     case ControlKind::Picture: {
-        // Images are shown at their own pixel size; the rectangle gives their position.
         auto* label = new QLabel(&window);
-        const QPixmap pixmap = AfxLoadPicture(item.text.image);
-        label->setPixmap(pixmap);
-        if (item.style & SS_SUNKEN) {
+        label->setPixmap(AfxLoadPicture(control.image));
+        if (control.sunken) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
         }
-        const int frame = label->frameWidth();
-        label->setGeometry(rect.x(), rect.y(), pixmap.width() + 2 * frame,
-                           pixmap.height() + 2 * frame);
-        control = label;
-        break;
+        return label;
     }
     }
-    if (item.kind != ControlKind::Icon && item.kind != ControlKind::Picture) {
-        control->setGeometry(rect);
-    }
-    if (item.kind == ControlKind::EditBox || item.kind == ControlKind::PushButton) {
-        control->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-    if (item.id != IDC_STATIC) {
-        control->setObjectName(QString::fromUtf8(item.idName));
-    }
-    return control;
-}
-
-// A static text's mnemonic moves the focus to the next tab stop after it.
-void SetBuddies(const DialogTemplate& dialog, const std::vector<QWidget*>& created) {
-    for (std::size_t i = 0; i < created.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(created[i]);
-        const DialogItemTemplate& item = dialog.items[i];
-        if (!label || item.kind != ControlKind::StaticText || (item.style & SS_NOPREFIX) ||
-            !HasMnemonic(label->text())) {
-            continue;
-        }
-        for (std::size_t j = i + 1; j < created.size(); ++j) {
-            if (dialog.items[j].style & WS_TABSTOP) {
-                label->setBuddy(created[j]);
-                break;
-            }
-        }
-    }
+    return nullptr;
 }
 
 } // namespace
 
-std::map<UINT, QWidget*> BuildDialog(QDialog& window, const DialogTemplate& dialog, QWidget* owner,
-                                     const ControlNotify& notify) {
-    window.setParent(owner, WindowFlags(dialog, owner != nullptr));
-    window.setObjectName(QString::fromUtf8(dialog.name));
-    window.setWindowTitle(QString::fromUtf8(dialog.caption));
-    const DialogUnits units(window.font());
-    window.setFixedSize(units.ToPixelsX(dialog.cx), units.ToPixelsY(dialog.cy));
+std::vector<QWidget*> BuildDialog(QDialog& window, const ResolvedDialog& layout, QWidget* owner,
+                                  const ControlNotify& notify) {
+    window.setParent(owner, WindowFlags(layout, owner != nullptr));
+    window.setObjectName(QString::fromStdString(layout.name));
+    window.setWindowTitle(QString::fromStdString(layout.caption));
+    window.setFixedSize(layout.width, layout.height);
 
-    std::map<UINT, QWidget*> controls;
-    std::vector<QWidget*> created;
-    for (std::size_t i = 0; i < dialog.itemCount; ++i) {
-        const DialogItemTemplate& item = dialog.items[i];
-        QWidget* control = MakeControl(window, item, units, notify);
-        created.push_back(control);
-        if (item.id != IDC_STATIC) {
-            controls[item.id] = control;
+    std::vector<QWidget*> controls;
+    for (const ResolvedControl& control : layout.controls) {
+        QWidget* widget = MakeControl(window, control, notify);
+        const CRect& r = control.rect;
+        widget->setGeometry(r.left, r.top, r.Width(), r.Height());
+        if (control.kind == ControlKind::EditBox || control.kind == ControlKind::PushButton) {
+            widget->setFocusPolicy(control.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+        if (control.id != IDC_STATIC) {
+            widget->setObjectName(QString::fromStdString(control.idName));
+        }
+        if (!control.name.empty()) {
+            widget->setAccessibleName(QString::fromStdString(control.name));
+        }
+        if (!control.description.empty()) {
+            widget->setAccessibleDescription(QString::fromStdString(control.description));
+        }
+        controls.push_back(widget);
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (const int buddy = layout.controls[i].buddy; buddy >= 0) {
+            static_cast<QLabel*>(controls[i])->setBuddy(controls[buddy]);
         }
     }
-    SetBuddies(dialog, created);
-    const std::vector<AccessibleText> texts = AccessibleTexts(dialog);
-    for (std::size_t i = 0; i < created.size(); ++i) {
-        if (!texts[i].name.empty()) {
-            created[i]->setAccessibleName(QString::fromStdString(texts[i].name));
-        }
-        if (!texts[i].description.empty()) {
-            created[i]->setAccessibleDescription(QString::fromStdString(texts[i].description));
-        }
-    }
-    FitStaticTexts(window);
     return controls;
 }

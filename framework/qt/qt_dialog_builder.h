@@ -1,10 +1,10 @@
-// The one place where a dialog template becomes Qt widgets.
+// The one place where a resolved dialog becomes Qt widgets.
 #pragma once
 
-#include "dialog_template.h"
+#include "resolved_dialog.h"
 
 #include <functional>
-#include <map>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -13,10 +13,9 @@ class QWidget;
 // text, BN_CLICKED when a push button is pressed.
 using ControlNotify = std::function<void(UINT id, UINT code)>;
 
-// Makes `window` what the template describes, owned by `owner` (nullptr: none): its window flags
-// from the template's styles, its caption, its fixed size in dialog units of the window's font,
-// and its controls in template order as direct children named after their IDs, with mnemonic
-// buddies, names for screen readers and static texts fitted to the font. Returns the controls
-// that have an ID, by ID.
-std::map<UINT, QWidget*> BuildDialog(QDialog& window, const DialogTemplate& dialog, QWidget* owner,
-                                     const ControlNotify& notify);
+// Makes `window` what the layout describes, owned by `owner` (nullptr: none): its window flags,
+// its caption, its fixed size, and its controls in template order (Qt's focus chain) as direct
+// children named after their IDs, with mnemonic buddies and names for screen readers. Returns
+// the controls in layout order.
+std::vector<QWidget*> BuildDialog(QDialog& window, const ResolvedDialog& layout, QWidget* owner,
+                                  const ControlNotify& notify);

@@ -1,16 +1,17 @@
 #include "qt_dialog_window.h"
 
 #include "qt_dialog_builder.h"
-#include "qt_layout.h"
-#include "resources.h"
+#include "qt_text_metrics.h"
+#include "qt_window_position.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 
 void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
     delete window;
@@ -20,15 +21,18 @@ CDialogWindow* CDialogWindow::For(CDialog& dialog) {
     if (dialog.m_window) {
         return dialog.m_window.get();
     }
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(dialog.m_nIDTemplate);
+    const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(dialog.m_nIDTemplate);
     if (dialogTemplate == nullptr) {
         qWarning("no dialog template %u", dialog.m_nIDTemplate);
         return nullptr;
     }
-    auto* window = new CDialogWindow(dialog, *dialogTemplate);
+    // Laid out in the font the window will have: the application's for dialogs.
+    const ResolvedDialog layout = ResolveDialog(
+        *dialogTemplate, QtTextMetrics(QApplication::font("QDialog")), AfxGetModule());
+    auto* window = new CDialogWindow(dialog, layout);
     dialog.m_window.reset(window);
     dialog.AttachWindow(window);
-    window->m_controls = BuildDialog(*window, *dialogTemplate, dialog.GetOwnerHwnd(),
+    window->m_controls = BuildDialog(*window, window->m_layout, dialog.GetOwnerHwnd(),
                                      [&dialog](UINT id, UINT code) { dialog.OnCommand(id, code); });
     auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
     connect(systemMenuKey, &QShortcut::activated, window,
@@ -36,8 +40,8 @@ CDialogWindow* CDialogWindow::For(CDialog& dialog) {
     return window;
 }
 
-CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
-    : m_dialog(dialog), m_template(dialogTemplate) {}
+CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
+    : m_dialog(dialog), m_layout(std::move(layout)) {}
 
 CDialogWindow::~CDialogWindow() {
     // Qt deletes a window together with its owner; the dialog then has no window any more.
@@ -51,25 +55,22 @@ void CDialogWindow::Open() {
     delete m_systemMenu.m_hMenu;
     m_systemMenu.m_hMenu = nullptr;
     if (m_dialog.OnInitDialog()) {
-        for (std::size_t i = 0; i < m_template.itemCount; ++i) {
-            const DialogItemTemplate& item = m_template.items[i];
-            QWidget* control = Control(item.id);
-            if ((item.style & WS_TABSTOP) && control && control->isEnabled()) {
-                control->setFocus(Qt::OtherFocusReason);
-                break;
-            }
+        const KeyAction first = DialogKeyAction(
+            m_layout, DialogKey::Tab, -1, [this](int i) { return m_controls[i]->isEnabled(); });
+        if (first.kind == KeyAction::Focus) {
+            m_controls[first.control]->setFocus(Qt::OtherFocusReason);
         }
     }
     CenterWindow(*this);
 }
 
 QWidget* CDialogWindow::Control(UINT id) const {
-    const auto found = m_controls.find(id);
-    return found == m_controls.end() ? nullptr : found->second;
+    const int index = m_layout.IndexOf(id);
+    return index >= 0 ? m_controls[index] : nullptr;
 }
 
 CMenu* CDialogWindow::SystemMenu() {
-    if (!(m_template.style & WS_SYSMENU)) {
+    if (!m_layout.windowMenu) {
         return nullptr;
     }
     if (m_systemMenu.m_hMenu == nullptr) {
@@ -83,10 +84,9 @@ CMenu* CDialogWindow::SystemMenu() {
                 Qt::QueuedConnection);
         });
         m_systemMenu.m_hMenu = menu;
-        if (m_template.style & WS_MINIMIZEBOX) {
-            m_systemMenu.AppendMenu(MF_STRING, SC_MINIMIZE, "Mi&nimize");
+        for (const WindowMenuItem& item : StandardWindowMenu(m_layout, true)) {
+            m_systemMenu.AppendMenu(MF_STRING, item.command, item.text);
         }
-        m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
     }
     return &m_systemMenu;
 }
@@ -97,30 +97,29 @@ void CDialogWindow::PopUpSystemMenu(const QPoint& at) {
     }
 }
 
+int CDialogWindow::FocusedControl() const {
+    const auto found = std::find(m_controls.begin(), m_controls.end(), focusWidget());
+    return found == m_controls.end() ? -1 : int(found - m_controls.begin());
+}
+
+void CDialogWindow::DialogKey(enum DialogKey key) {
+    const KeyAction action = DialogKeyAction(m_layout, key, FocusedControl(),
+                                             [this](int i) { return m_controls[i]->isEnabled(); });
+    if (action.kind == KeyAction::Command) {
+        m_dialog.OnCommand(action.id, action.code);
+    }
+}
+
 void CDialogWindow::keyPressEvent(QKeyEvent* event) {
+    // Tab and mnemonics are Qt's own, along the focus chain and the labels' buddies.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == 0) {
-        // A focused push button takes Enter; otherwise the default button, or IDOK.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
-            button && button->isEnabled()) {
-            button->click();
-            return;
-        }
-        for (const auto& [id, control] : m_controls) {
-            auto* button = qobject_cast<QPushButton*>(control);
-            if (button && button->isDefault() && button->isVisible()) {
-                if (button->isEnabled()) {
-                    button->click();
-                }
-                return;
-            }
-        }
-        m_dialog.OnCommand(IDOK, BN_CLICKED);
+        DialogKey(DialogKey::Enter);
     } else if (key == Qt::Key_Escape && modifiers == 0) {
-        m_dialog.OnCommand(IDCANCEL, BN_CLICKED);
+        DialogKey(DialogKey::Escape);
     } else if (key == Qt::Key_F1 && modifiers == 0) {
-        m_dialog.OnCommand(ID_HELP, 0);
+        DialogKey(DialogKey::Help);
     } else {
         QWidget::keyPressEvent(event);
     }

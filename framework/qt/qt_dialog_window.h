@@ -1,18 +1,18 @@
-// The Qt side of one dialog: a QDialog built from the dialog's template, which carries Qt's
-// events into the CDialog: its controls' notifications, the dialog keys (Enter, Esc, F1), the
-// close box, the window menu (Alt+Space, a right-click on the background) and painting.
+// The Qt side of one dialog: a QDialog made from the dialog's resolved template, which carries
+// Qt's events into the CDialog: its controls' notifications, the dialog keys (Enter, Esc, F1),
+// the close box, the window menu (Alt+Space, a right-click on the background) and painting.
 #pragma once
 
 #include "cdialog.h"
-#include "dialog_template.h"
+#include "dialog_keys.h"
 
 #include <QDialog>
-#include <map>
+#include <vector>
 
 class CDialogWindow : public QDialog {
 public:
-    // The window of `dialog`, made at its first opening from the template with its ID and owned
-    // by the dialog's owner; nullptr if there is no such template.
+    // The window of `dialog`, made at its first opening from the registered module's template
+    // with its ID and owned by the dialog's owner; nullptr if there is no such template.
     static CDialogWindow* For(CDialog& dialog);
     ~CDialogWindow() override;
 
@@ -22,10 +22,12 @@ public:
 
     // The control with this ID, or nullptr.
     QWidget* Control(UINT id) const;
-    // The window menu, made at its first use after each Open; nullptr without WS_SYSMENU.
+    // The window menu, made at its first use after each Open; nullptr without one.
     CMenu* SystemMenu();
     // The dialog whose window this is.
     CDialog& Dialog() const { return m_dialog; }
+    // Carries out a dialog key (Enter, Esc, F1, the close box).
+    void DialogKey(enum DialogKey key);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -35,11 +37,12 @@ protected:
     void reject() override;
 
 private:
-    CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
+    CDialogWindow(CDialog& dialog, ResolvedDialog layout);
     void PopUpSystemMenu(const QPoint& at);
+    int FocusedControl() const;
 
     CDialog& m_dialog;
-    const DialogTemplate& m_template;
-    std::map<UINT, QWidget*> m_controls;
+    const ResolvedDialog m_layout;
+    std::vector<QWidget*> m_controls; // in layout order
     CMenu m_systemMenu; // its QMenu is a child of the window, made anew for each opening
 };

@@ -1,7 +1,6 @@
 #include "qt_resources.h"
 
 #include "cdialog.h"
-#include "resources.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -27,30 +26,29 @@ void ForgetImagesAtTheEnd() {
 
 } // namespace
 
-BOOL CString::LoadString(UINT nID) {
-    *this = CString(AfxFindString(nID));
-    return !IsEmpty();
-}
-
 HICON AfxLoadIcon(UINT nID) {
     if (const auto found = g_icons.find(nID); found != g_icons.end()) {
         return &found->second;
     }
     QIcon icon;
-    for (const char* const* xpm : AfxFindImages(nID)) {
-        icon.addPixmap(QPixmap(xpm));
+    if (const AfxImageResource* image = AfxGetModule().FindImage(nID)) {
+        for (const char* const* xpm : image->images) {
+            icon.addPixmap(QPixmap(xpm));
+        }
     }
     ForgetImagesAtTheEnd();
     return &g_icons.emplace(nID, icon).first->second;
 }
 
-QPixmap AfxLoadPicture(UINT nID) {
-    if (const auto found = g_pictures.find(nID); found != g_pictures.end()) {
+QPixmap AfxLoadPicture(const AfxImageResource* image) {
+    if (image == nullptr || image->images.empty()) {
+        return QPixmap();
+    }
+    if (const auto found = g_pictures.find(image->id); found != g_pictures.end()) {
         return found->second;
     }
-    const std::vector<const char* const*> images = AfxFindImages(nID);
-    const QPixmap pixmap = images.empty() ? QPixmap() : QPixmap(images.front());
+    const QPixmap pixmap(image->images.front());
     ForgetImagesAtTheEnd();
-    g_pictures.emplace(nID, pixmap);
+    g_pictures.emplace(image->id, pixmap);
     return pixmap;
 }

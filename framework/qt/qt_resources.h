@@ -1,10 +1,10 @@
-// The program's resources as the Qt backend loads them, from the tables compiled into the
-// program (resources.h): strings (CString::LoadString), icons (AfxLoadIcon) and pictures.
+// The program's images as the Qt backend loads them, from the registered module: icons
+// (AfxLoadIcon) and pictures.
 #pragma once
 
-#include "win_defs.h"
+#include "module.h"
 
 #include <QPixmap>
 
-// The largest image of bitmap or icon group nID, decoded once; a null pixmap if there is none.
-QPixmap AfxLoadPicture(UINT nID);
+// The largest image of a bitmap or icon group, decoded once; a null pixmap for none.
+QPixmap AfxLoadPicture(const AfxImageResource* image);

@@ -136,6 +136,12 @@ HWND AfxGetDlgItem(HWND hDlg, UINT nID) {
     return window ? window->Control(nID) : nullptr;
 }
 
-int GetSystemMetrics(int nIndex) {
-    return (nIndex == SM_CXICON || nIndex == SM_CYICON) ? 32 : 0;
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    const bool wasDisabled = !m_hWnd->isEnabled();
+    m_hWnd->setEnabled(bEnable);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd->isEnabled();
 }

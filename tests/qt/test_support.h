@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cdialog.h"
+#include "program_module.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -60,6 +61,7 @@ inline void Press(const QString& keys) {
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         }                                                                                          \
         QApplication app(argc, argv);                                                              \
+        AfxRegisterModule(&ProgramModule());                                                       \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
