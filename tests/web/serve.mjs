@@ -4,7 +4,7 @@
 //   node tests/web/serve.mjs DIR [PORT]    prints the address; PORT 0 (the default) picks one
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
-import {extname, join, normalize} from 'node:path';
+import {extname, isAbsolute, join, relative, resolve, sep} from 'node:path';
 import {gzipSync} from 'node:zlib';
 import {pathToFileURL} from 'node:url';
 
@@ -39,22 +39,43 @@ function gzipped(file, body) {
     return entry.body;
 }
 
+// The file a request's target names under `root`, or 400 for a target that is not an absolute
+// path, does not decode or holds a NUL, or null for a file outside `root`. Whole segments are
+// compared, so that a sibling folder whose name begins with root's name stays outside.
+function fileOf(root, target) {
+    const raw = target.split('?')[0];
+    if (!raw.startsWith('/') || raw.startsWith('//')) return 400;
+    let path;
+    try {
+        path = decodeURIComponent(raw);
+    } catch {
+        return 400;
+    }
+    if (path.includes('\0')) return 400;
+    const file = join(root, path.endsWith('/') ? path + 'index.html' : path);
+    const inside = relative(root, file);
+    return inside.split(sep)[0] === '..' || isAbsolute(inside) ? null : file;
+}
+
+function refuse(response, status, text, headers = {}) {
+    response.writeHead(status, {'Content-Type': 'text/plain', ...headers}).end(text);
+}
+
 // Serves `dir` on 127.0.0.1:`port`; resolves to {server, url, bytes}, where bytes() tells how
-// many bytes of bodies went out since the last call.
+// many bytes of bodies went out since the last call. No request ends the server: what goes
+// wrong in answering one answers 500.
 export async function serve(dir, port = 0) {
     const policy = await policyOf(dir);
+    const root = resolve(dir);
     let sent = 0;
-    const server = createServer(async (request, response) => {
-        const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
-        const file = normalize(join(dir, path.endsWith('/') ? path + 'index.html' : path));
-        let body;
-        try {
-            if (!file.startsWith(normalize(dir))) throw new Error('outside the site');
-            body = await readFile(file);
-        } catch {
-            response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found');
-            return;
+    async function answer(request, response) {
+        if (request.method !== 'GET' && request.method !== 'HEAD') {
+            return refuse(response, 405, 'method not allowed', {'Allow': 'GET, HEAD'});
         }
+        const file = fileOf(root, request.url);
+        if (file === 400) return refuse(response, 400, 'bad path');
+        let body = file && await readFile(file).catch(() => null);
+        if (!body) return refuse(response, 404, 'not found');
         const headers = {
             'Content-Type': types[extname(file)] || 'application/octet-stream',
             'Cache-Control': 'no-cache',
@@ -69,6 +90,12 @@ export async function serve(dir, port = 0) {
         headers['Content-Length'] = body.length;
         sent += body.length;
         response.writeHead(200, headers).end(request.method === 'HEAD' ? undefined : body);
+    }
+    const server = createServer((request, response) => {
+        answer(request, response).catch(() => {
+            if (response.headersSent) response.destroy();
+            else refuse(response, 500, 'server error');
+        });
     });
     await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
     const url = `http://127.0.0.1:${server.address().port}/`;
