@@ -53,7 +53,8 @@ public:
     // or IDCANCEL, or -1 if the window could not be made.
     INT_PTR DoModal();
     // Makes the window (once), calls OnInitDialog and shows it without a loop of its own, for
-    // tests and tools; EndDialog hides it. A backend whose tests do not need it may leave it out.
+    // tests and tools; EndDialog hides it (Win32: destroys it, and a later Create makes it anew).
+    // A backend whose tests do not need it may leave it out.
     BOOL Create();
     // Ends the run (or hides the window) with nResult.
     void EndDialog(int nResult);

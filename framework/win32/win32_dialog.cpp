@@ -15,13 +15,19 @@ public:
     CDialogWindow(const CDialogWindow&) = delete;
     CDialogWindow& operator=(const CDialogWindow&) = delete;
     ~CDialogWindow() {
-        for (const HBITMAP picture : pictures) {
-            ::DeleteObject(picture);
+        // A modeless window still open when its dialog goes is destroyed first, and no longer
+        // calls on the dialog.
+        if (modeless && window != nullptr) {
+            ::SetWindowLongPtrW(window, DWLP_USER, 0);
+            ::DestroyWindow(window);
         }
+        DeletePictures(pictures);
     }
 
-    CMenu systemMenu;              // the window system's own window menu of the running dialog
-    std::vector<HBITMAP> pictures; // the pictures scaled to the screen, while the window is shown
+    CMenu systemMenu;                    // the window system's own window menu of the dialog
+    std::vector<ScaledPicture> pictures; // the pictures scaled to the window's DPI
+    bool modeless = false;               // made by Create: its end destroys the window
+    HWND window = nullptr;               // the window, until its last message
 };
 
 INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -29,7 +35,8 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<CDialog*>(lParam);
         ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
         self->AttachWindow(hWnd);
-        self->m_window->pictures = ScalePicturesToDpi(hWnd);
+        self->m_window->window = hWnd;
+        ScalePicturesToDpi(hWnd, WindowDpi(hWnd), self->m_window->pictures);
         CenterWindow(hWnd);
         return self->OnInitDialog();
     }
@@ -48,6 +55,24 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
     case WM_PAINT:
     case WM_SYSCOMMAND:
         return self->OnWndMsg(message, wParam, lParam, &result);
+    case WM_DPICHANGED: {
+        // Moved to a screen of another scale: the rectangle the system suggests for it there, and
+        // the pictures at the new DPI (in both words of wParam).
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(hWnd, nullptr, suggested->left, suggested->top,
+                       suggested->right - suggested->left, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ScalePicturesToDpi(hWnd, HIWORD(wParam), self->m_window->pictures);
+        return TRUE;
+    }
+    case WM_NCDESTROY:
+        // The last message of the window. A modal dialog's run ends in DoModal.
+        self->m_window->window = nullptr;
+        if (self->m_window->modeless) {
+            self->m_window.reset();
+            self->AttachWindow(nullptr);
+        }
+        return FALSE;
     case WM_QUERYDRAGICON:
         // One of the messages whose result the dialog procedure returns itself.
         return self->OnWndMsg(message, wParam, lParam, &result) ? INT_PTR(result) : FALSE;
@@ -86,8 +111,31 @@ INT_PTR CDialog::DoModal() {
     return result;
 }
 
+BOOL CDialog::Create() {
+    if (m_window && !m_window->modeless) {
+        return FALSE; // running modally
+    }
+    if (!m_window) {
+        m_window.reset(new CDialogWindow());
+        m_window->modeless = true;
+        if (::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate),
+                                 GetOwnerHwnd(), CDialogWindow::DialogProc,
+                                 reinterpret_cast<LPARAM>(this)) == nullptr) {
+            m_window.reset();
+            AttachWindow(nullptr);
+            return FALSE;
+        }
+    }
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    return TRUE;
+}
+
 void CDialog::EndDialog(int nResult) {
-    ::EndDialog(m_hWnd, nResult);
+    if (m_window && m_window->modeless) {
+        ::DestroyWindow(m_hWnd);
+    } else {
+        ::EndDialog(m_hWnd, nResult);
+    }
 }
 
 CMenu* CDialog::GetSystemMenu(BOOL bRevert) {

@@ -2,15 +2,11 @@
 
 #include "scale2x.h"
 
+#include <algorithm>
 #include <cstdint>
 
-namespace {
-
-using Pixels = std::vector<std::uint32_t>; // 0x00RRGGBB, rows top-down
-
-// The DPI the window is shown at: its monitor's where the system tells (Windows 10 1607 and
-// later), else the system's. Looked up at run time, so that the program still starts on
-// Windows 7.
+// The monitor's DPI where the system tells (Windows 10 1607 and later), else the system's.
+// Looked up at run time, so that the program still starts on Windows 7.
 UINT WindowDpi(HWND hWnd) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow =
@@ -24,6 +20,10 @@ UINT WindowDpi(HWND hWnd) {
     ::ReleaseDC(nullptr, screen);
     return UINT(dpi);
 }
+
+namespace {
+
+using Pixels = std::vector<std::uint32_t>; // 0x00RRGGBB, rows top-down
 
 BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info{};
@@ -97,36 +97,53 @@ HBITMAP ScaledBitmap(HBITMAP bitmap, UINT dpi) {
     return Rendition(pixels, width, height, wantWidth, wantHeight);
 }
 
+bool IsPicture(HWND control) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(control, className, 16);
+    const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+    return ::lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_BITMAP;
+}
+
 } // namespace
 
-std::vector<HBITMAP> ScalePicturesToDpi(HWND hDlg) {
-    std::vector<HBITMAP> made;
-    const UINT dpi = WindowDpi(hDlg);
-    if (dpi <= 96) {
-        return made;
-    }
+void ScalePicturesToDpi(HWND hDlg, UINT dpi, std::vector<ScaledPicture>& pictures) {
     for (HWND child = ::GetWindow(hDlg, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        ::GetClassNameW(child, className, 16);
-        const LONG_PTR style = ::GetWindowLongPtrW(child, GWL_STYLE);
-        if (::lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP) {
+        if (!IsPicture(child)) {
             continue;
         }
-        const auto bitmap =
-            reinterpret_cast<HBITMAP>(::SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        const HBITMAP scaled = bitmap ? ScaledBitmap(bitmap, dpi) : nullptr;
-        if (scaled == nullptr) {
-            continue;
+        auto kept =
+            std::find_if(pictures.begin(), pictures.end(), [child](const ScaledPicture& picture) {
+                return picture.control == child;
+            });
+        const HBITMAP original =
+            kept != pictures.end()
+                ? kept->original
+                : reinterpret_cast<HBITMAP>(::SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        const HBITMAP rendition = dpi > 96 && original ? ScaledBitmap(original, dpi) : nullptr;
+        if (kept == pictures.end()) {
+            if (rendition == nullptr) {
+                continue; // the control keeps the bitmap it loaded
+            }
+            kept = pictures.insert(pictures.end(), ScaledPicture{child, original, nullptr});
         }
-        // The control sizes itself to the new bitmap. The one it loaded from the resources is
-        // handed back, and it is ours to delete now.
-        const auto previous = reinterpret_cast<HBITMAP>(
-            ::SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled)));
-        if (previous != nullptr && previous != scaled) {
-            ::DeleteObject(previous);
+        // The control sizes itself to the bitmap. The one it hands back is the original or the
+        // rendition it showed, which goes now.
+        ::SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP,
+                       reinterpret_cast<LPARAM>(rendition ? rendition : original));
+        if (kept->rendition != nullptr) {
+            ::DeleteObject(kept->rendition);
         }
-        made.push_back(scaled);
+        kept->rendition = rendition;
     }
-    return made;
+}
+
+void DeletePictures(std::vector<ScaledPicture>& pictures) {
+    for (const ScaledPicture& picture : pictures) {
+        if (picture.rendition != nullptr) {
+            ::DeleteObject(picture.rendition);
+        }
+        ::DeleteObject(picture.original);
+    }
+    pictures.clear();
 }

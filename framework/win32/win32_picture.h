@@ -7,9 +7,24 @@
 
 #include <vector>
 
-// Replaces the bitmap of each picture control of dialog window hDlg by a rendition scaled by
-// the window's DPI, if that is more than 96: pixel art doubled as often as needed by Scale2x,
-// which keeps its edges sharp, then reduced to the size with halftone averaging. The controls
-// take the new size. Returns the bitmaps made, which the caller deletes once the window has
-// ended; at 96 DPI it changes nothing and returns none.
-std::vector<HBITMAP> ScalePicturesToDpi(HWND hDlg);
+// A picture control that shows a rendition of its bitmap: the bitmap it loaded from the
+// resources, which is ours from then on, and the rendition it shows (nullptr while it shows the
+// original again).
+struct ScaledPicture {
+    HWND control;
+    HBITMAP original;
+    HBITMAP rendition;
+};
+
+// The DPI the window is shown at.
+UINT WindowDpi(HWND hWnd);
+
+// Shows each picture control of dialog window hDlg at `dpi`: above 96, a rendition of its
+// original bitmap, pixel art doubled as often as needed by Scale2x, which keeps its edges sharp,
+// then reduced to the size with halftone averaging; at 96 or below, the original. The controls
+// take the new size. `pictures` keeps, across calls for the same window, the controls whose
+// originals have been taken and the renditions they show; a rendition replaced is deleted. A
+// control that has never shown a rendition keeps its own bitmap.
+void ScalePicturesToDpi(HWND hDlg, UINT dpi, std::vector<ScaledPicture>& pictures);
+// Deletes the originals and renditions kept, once the window has ended.
+void DeletePictures(std::vector<ScaledPicture>& pictures);

@@ -28,15 +28,17 @@ trap cleanup EXIT
 step() { step_no=$((step_no + 1)) && echo "step $step_no${dpi:+ at $dpi DPI}: $*"; }
 fail() { echo "FAILED at step $step_no${dpi:+ at $dpi DPI}: $*" && exit 1; }
 keys() { xdotool key --delay 30 "$@"; }
-window() { timeout 20 xdotool search --sync --name "^$1\$" 2>/dev/null | head -n 1; }
+# Runs "$@" every 50 ms until it succeeds, for at most 5 s.
+within_5s() { for ((i = 0; i < 100; i++)); do "$@" && return 0 || sleep 0.05; done && return 1; }
+# Visible windows only: a window found before it is mapped cannot take the focus (BadMatch).
+window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 focus() {
     local id
     id=$(window "$1")
     [ -n "$id" ] || fail "no window \"$1\""
-    xdotool windowfocus --sync "$id" || fail "could not focus \"$1\""
+    # Wine may still unmap it for a moment as it sets the window up: tried until the focus holds.
+    within_5s xdotool windowfocus --sync "$id" 2>/dev/null || fail "could not focus \"$1\""
 }
-# Runs "$@" every 50 ms until it succeeds, for at most 5 s.
-within_5s() { for ((i = 0; i < 100; i++)); do "$@" && return 0 || sleep 0.05; done && return 1; }
 clipboard_is() { [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
 copied() { within_5s clipboard_is "$1" || fail "the clipboard does not hold \"$1\""; }
 closed() { [ -z "$(xdotool search --name "^$1\$")" ]; }
