@@ -8,14 +8,15 @@
 #include <functional>
 #include <string_view>
 
-enum class DialogKey {
-    Enter, // Enter or keypad Enter
-    Escape,
-    Help,  // F1
-    Close, // the close box, or the window menu's Close
-    Tab,
-    BackTab,  // Shift+Tab
-    Mnemonic, // Alt with a character
+// Numbered, as the web backend's page sends them (its web_protocol.js is made from this list).
+enum class DialogKey : int {
+    Enter = 1,    // Enter or keypad Enter
+    Escape = 2,   // Esc
+    Help = 3,     // F1
+    Close = 4,    // the close box, or the window menu's Close
+    Tab = 5,      // Tab
+    BackTab = 6,  // Shift+Tab
+    Mnemonic = 7, // Alt with a character
 };
 
 struct KeyAction {

@@ -128,8 +128,8 @@ ResolvedControl Resolve(const DialogItemTemplate& item, const DialogBaseUnits& u
     control.idName = item.idName ? item.idName : "";
     const bool image = item.kind == ControlKind::Icon || item.kind == ControlKind::Picture;
     control.text = item.text.text ? item.text.text : "";
-    const bool noPrefix = item.kind == ControlKind::StaticText && (item.style & SS_NOPREFIX);
-    control.label = ParseMnemonic(control.text, noPrefix);
+    control.noPrefix = item.kind == ControlKind::StaticText && (item.style & SS_NOPREFIX);
+    control.label = ParseMnemonic(control.text, control.noPrefix);
     const int left = units.ToPixelsX(item.x), top = units.ToPixelsY(item.y);
     control.rect =
         CRect{left, top, left + units.ToPixelsX(item.cx), top + units.ToPixelsY(item.cy)};

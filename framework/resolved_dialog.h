@@ -28,6 +28,7 @@ struct ResolvedControl {
     std::string description;
     const AfxImageResource* image = nullptr; // for an icon or a picture
 
+    bool noPrefix = false; // a static text whose "&" is an ordinary character
     bool tabStop = false;
     bool defaultButton = false;
     bool readOnly = false;

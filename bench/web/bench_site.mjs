@@ -42,8 +42,8 @@ async function makeBarePage(page) {
     const dir = mkdtempSync(join(tmpdir(), 'varnholt-bare-'));
     copyFileSync(join(site, 'style.css'), join(dir, 'style.css'));
     writeFileSync(join(dir, 'bare.js'), `
-const result = document.getElementById('IDC_LOSS_RESULT');
-document.getElementById('IDC_LOSS_LENGTH').addEventListener('input', (e) => {
+const result = document.querySelector('[data-id=IDC_LOSS_RESULT]');
+document.querySelector('[data-id=IDC_LOSS_LENGTH]').addEventListener('input', (e) => {
     result.value = e.target.value + '.000000';
 });`);
     writeFileSync(join(dir, 'index.html'), `<!DOCTYPE html><html lang="en"><head>
@@ -75,7 +75,7 @@ async function firstPaint(browser, url, ready) {
 // too coarse for one.
 function keystroke(page, calculator) {
     return page.evaluate(async (calculator) => {
-        const box = document.getElementById('IDC_LOSS_LENGTH');
+        const box = document.querySelector('[data-id=IDC_LOSS_LENGTH]');
         const settle = calculator ? () => Module.whenIdle() : () => Promise.resolve();
         const count = 2000;
         const start = performance.now();

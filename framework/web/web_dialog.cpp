@@ -34,6 +34,6 @@ void CDialog::OnPaint() {
 void CDialog::OnSysCommand(UINT nID, LPARAM) {
     // A page can be neither minimized nor moved: Close is the one command of its own.
     if ((nID & 0xFFF0) == SC_CLOSE) {
-        OnCommand(IDCANCEL, BN_CLICKED);
+        m_window->DialogKey(DialogKey::Close, -1);
     }
 }

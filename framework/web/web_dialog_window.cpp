@@ -1,16 +1,31 @@
 #include "web_dialog_window.h"
 
-#include "accessible_texts.h"
-#include "dialog_units.h"
-#include "resources.h"
+#include "mnemonic_text.h"
 #include "scale2x.h"
+#include "web_markup.h"
 #include "web_resources.h"
+#include "web_text_metrics.h"
+
+#include <set>
 
 namespace {
 
-// Shows an image on an element at its own size in CSS pixels, drawn with as many pixels as the
+// The window elements' ids in use: a dialog's name, or for a second window of the same dialog
+// its name and a number, so that no two elements of the page share an id.
+std::set<std::string> g_ids;
+
+std::string UniqueId(const std::string& name) {
+    std::string id = name;
+    for (int n = 2; g_ids.count(id); ++n) {
+        id = name + "-" + std::to_string(n);
+    }
+    g_ids.insert(id);
+    return id;
+}
+
+// Shows an image on a control at its own size in CSS pixels, drawn with as many pixels as the
 // screen has there: the art doubled by Scale2x until it has at least that many.
-void ShowImage(int element, const Image& image) {
+void ShowImage(const WebNode& node, const Image& image) {
     const int ratio = web_pixel_ratio();
     const std::vector<std::uint32_t>* pixels = &image.pixels;
     std::vector<std::uint32_t> scaled;
@@ -21,11 +36,35 @@ void ShowImage(int element, const Image& image) {
         width *= 2;
         height *= 2;
     }
-    web_image(element, image.width, image.height, width, height,
+    web_image(node.window, node.control, image.width, image.height, width, height,
               reinterpret_cast<const std::uint8_t*>(pixels->data()));
 }
 
+std::string Utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+        out += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    } else {
+        out += {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
+                char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    }
+    return out;
+}
+
 } // namespace
+
+DialogBaseUnits WebTextMetrics::BaseUnits() const {
+    static const int measured = web_base_units();
+    return {measured & 0xFFFF, measured >> 16};
+}
+
+int WebTextMetrics::TextWidth(std::string_view text) const {
+    return web_text_width(std::string(text).c_str());
+}
 
 void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
     delete window;
@@ -35,70 +74,57 @@ CDialogWindow* CDialogWindow::For(CDialog& dialog) {
     if (dialog.m_window) {
         return dialog.m_window.get();
     }
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(dialog.m_nIDTemplate);
+    const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(dialog.m_nIDTemplate);
     if (dialogTemplate == nullptr) {
         return nullptr; // DoModal gives -1, as the window system does for a missing template
     }
-    auto* window = new CDialogWindow(dialog, *dialogTemplate);
+    auto* window =
+        new CDialogWindow(dialog, ResolveDialog(*dialogTemplate, WebTextMetrics(), AfxGetModule()));
     dialog.m_window.reset(window);
-    window->Build();
     dialog.AttachWindow(&window->m_node);
     return window;
 }
 
-CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
-    : m_dialog(dialog), m_template(dialogTemplate) {
-    m_node.window = this;
+CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
+    : m_dialog(dialog), m_layout(std::move(layout)), m_id(UniqueId(m_layout.name)) {
+    std::vector<int> places = {0, 0, m_layout.width, m_layout.height};
+    for (const CRect& place : WebControlPlaces(m_layout)) {
+        places.insert(places.end(), {place.left, place.top, place.Width(), place.Height()});
+    }
+    const bool owned = dialog.GetOwnerHwnd() != nullptr;
+    m_controls.reserve(m_layout.controls.size());
+    m_node.dialog = this;
+    std::string ids;
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        ids += WebControlId(m_id, m_layout, i) + "\n";
+    }
+    m_node.window =
+        web_window_create(this, m_id.c_str(), WebWindowMarkup(m_layout, m_id, owned).c_str(),
+                          ids.c_str(), owned, places.data(), int(places.size() / 4));
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        const ResolvedControl& control = m_layout.controls[i];
+        m_controls.push_back({this, m_node.window, int(i), control.text});
+        const WebIcon* images = control.image ? WebLoadImages(control.image->id) : nullptr;
+        if (const Image* image = images ? images->Largest() : nullptr) {
+            ShowImage(m_controls.back(), *image);
+        }
+    }
 }
 
 CDialogWindow::~CDialogWindow() {
-    web_remove(m_node.element);
+    web_window_remove(m_node.window);
+    g_ids.erase(m_id);
     m_dialog.AttachWindow(nullptr);
 }
 
-void CDialogWindow::Build() {
-    // Dialog units in the page's font.
-    const int measured = web_base_units();
-    const DialogBaseUnits units{measured & 0xFFFF, measured >> 16};
-    m_node.element =
-        web_window_create(this, m_template.name, m_template.caption, int(m_template.style),
-                          m_dialog.GetOwnerHwnd() != nullptr, units.ToPixelsX(m_template.cx),
-                          units.ToPixelsY(m_template.cy));
-    std::vector<int> elements;
-    for (std::size_t i = 0; i < m_template.itemCount; ++i) {
-        const DialogItemTemplate& item = m_template.items[i];
-        const int element = web_control_create(
-            m_node.element, int(item.kind), item.idName, item.text.text ? item.text.text : "",
-            int(item.style), int(item.id), units.ToPixelsX(item.x), units.ToPixelsY(item.y),
-            units.ToPixelsX(item.cx), units.ToPixelsY(item.cy));
-        elements.push_back(element);
-        if (item.kind == ControlKind::Icon || item.kind == ControlKind::Picture) {
-            // Images are shown at their own pixel size; the rectangle gives their position.
-            if (const Image* image = WebLoadImages(item.text.image)->Largest()) {
-                ShowImage(element, *image);
-            }
-        }
-        if (item.id != IDC_STATIC) {
-            m_controls[item.id].element = element;
-        }
-    }
-    // Names for screen readers once every label exists.
-    const std::vector<AccessibleText> texts = AccessibleTexts(m_template);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!texts[i].name.empty() || !texts[i].description.empty()) {
-            web_control_describe(elements[i], texts[i].name.c_str(), texts[i].description.c_str());
-        }
-    }
-}
-
 INT_PTR CDialogWindow::RunModal() {
-    m_menuNode.element = 0; // each opening starts with a fresh window menu, there at once
+    m_systemMenu.m_hMenu = nullptr; // each opening starts with a fresh window menu, there at once
     SystemMenu();
     m_running = true;
     m_result = IDCANCEL;
-    web_window_show(m_node.element);
+    web_window_show(m_node.window);
     if (m_dialog.OnInitDialog()) {
-        web_focus_first(m_node.element);
+        DialogKey(DialogKey::Tab, -1);
     }
     // The browser paints the elements itself; the dialog's own painting comes once, shown.
     m_dialog.OnWindowMessage(WM_PAINT, 0, 0);
@@ -106,44 +132,73 @@ INT_PTR CDialogWindow::RunModal() {
         WebEvent event{};
         web_next_event(&event);
         // Events for other windows are dropped: their owner takes no input meanwhile.
-        if (event.window != this) {
-            continue;
-        }
-        if (event.type == WEB_COMMAND) {
-            m_dialog.OnCommand(UINT(event.id), UINT(event.code));
-        } else if (event.type == WEB_SYSCOMMAND) {
-            m_dialog.OnWindowMessage(WM_SYSCOMMAND, WPARAM(event.id), 0);
+        if (event.window == this) {
+            Carry(event);
         }
     }
     return m_result;
 }
 
+void CDialogWindow::Carry(const WebEvent& event) {
+    switch (WebEventType(event.type)) {
+    case WebEventType::Changed:
+        m_dialog.OnCommand(m_layout.controls[event.control].id, EN_UPDATE);
+        break;
+    case WebEventType::Clicked:
+        m_dialog.OnCommand(m_layout.controls[event.control].id, BN_CLICKED);
+        break;
+    case WebEventType::Closed:
+        m_dialog.OnWindowMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case WebEventType::Command:
+        m_dialog.OnWindowMessage(WM_SYSCOMMAND, WPARAM(event.value), 0);
+        break;
+    case WebEventType::Key:
+        DialogKey(static_cast<enum DialogKey>(event.value), event.control,
+                  char32_t(event.character));
+        break;
+    }
+}
+
+void CDialogWindow::DialogKey(enum DialogKey key, int focused, char32_t character) {
+    const KeyAction action = DialogKeyAction(
+        m_layout, key, focused, [this](int i) { return web_enabled(m_node.window, i) != 0; },
+        MnemonicKey(Utf8(character)));
+    if (action.kind == KeyAction::Command) {
+        m_dialog.OnCommand(action.id, action.code);
+    } else if (action.kind == KeyAction::Focus) {
+        web_focus(m_node.window, action.control, 1);
+    }
+}
+
 void CDialogWindow::End(int result) {
     m_result = result;
     m_running = false;
-    web_window_hide(m_node.element);
+    web_window_hide(m_node.window);
 }
 
 WebNode* CDialogWindow::Control(UINT id) {
-    const auto found = m_controls.find(id);
-    return found == m_controls.end() ? nullptr : &found->second;
+    const int index = m_layout.IndexOf(id);
+    return index >= 0 ? &m_controls[index] : nullptr;
 }
 
 CMenu* CDialogWindow::SystemMenu() {
-    if (!(m_template.style & WS_SYSMENU)) {
+    if (!m_layout.windowMenu) {
         return nullptr;
     }
-    if (m_menuNode.element == 0) {
-        m_menuNode.element = web_menu_create(m_node.element);
-        m_systemMenu.m_hMenu = &m_menuNode;
+    if (m_systemMenu.m_hMenu == nullptr) {
+        web_menu_reset(m_node.window);
+        m_systemMenu.m_hMenu = &m_node;
         // A page cannot be minimized: Close is the window menu's own command.
-        m_systemMenu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
+        for (const WindowMenuItem& item : StandardWindowMenu(m_layout, false)) {
+            m_systemMenu.AppendMenu(MF_STRING, item.command, item.text);
+        }
     }
     return &m_systemMenu;
 }
 
 void CDialogWindow::SetSmallIcon(HICON icon) {
     if (const Image* image = icon ? icon->Smallest() : nullptr) {
-        ShowImage(m_node.element, *image);
+        ShowImage(m_node, *image);
     }
 }

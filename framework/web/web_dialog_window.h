@@ -1,18 +1,19 @@
-// The page's side of one dialog: its window made from the dialog's template as elements of the
+// The page's side of one dialog: its window made from the resolved template as elements of the
 // page, and its modal run, which carries the page's events into the CDialog one at a time: the
-// controls' notifications, the dialog keys (Enter, Esc, F1) and the window menu's commands.
+// controls' notifications, the dialog keys and the window menu's commands.
 #pragma once
 
 #include "cdialog.h"
-#include "dialog_template.h"
+#include "dialog_keys.h"
 #include "web_dom.h"
 
-#include <map>
+#include <string>
+#include <vector>
 
 class CDialogWindow {
 public:
-    // The window of `dialog`, made at its first opening from the template with its ID; nullptr
-    // if there is no such template.
+    // The window of `dialog`, made at its first opening from the registered module's template
+    // with its ID; nullptr if there is no such template.
     static CDialogWindow* For(CDialog& dialog);
     ~CDialogWindow();
     CDialogWindow(const CDialogWindow&) = delete;
@@ -27,22 +28,24 @@ public:
 
     // The control with this ID, or nullptr.
     WebNode* Control(UINT id);
-    // The window menu, made at its first use after each opening; nullptr without WS_SYSMENU.
+    // The window menu, made afresh at its first use after each opening; nullptr without one.
     CMenu* SystemMenu();
-    // The dialog whose window this is.
     CDialog& Dialog() const { return m_dialog; }
+    const ResolvedDialog& Layout() const { return m_layout; }
     // The title bar shows the small icon; the large one has no place on a page.
     void SetSmallIcon(HICON icon);
+    // Carries out a dialog key pressed while control `focused` had the focus.
+    void DialogKey(enum DialogKey key, int focused, char32_t character = 0);
 
 private:
-    CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
-    void Build();
+    CDialogWindow(CDialog& dialog, ResolvedDialog layout);
+    void Carry(const WebEvent& event);
 
     CDialog& m_dialog;
-    const DialogTemplate& m_template;
-    WebNode m_node;
-    std::map<UINT, WebNode> m_controls; // by ID; a map's elements stay where they are
-    WebNode m_menuNode;
+    const ResolvedDialog m_layout;
+    std::string m_id;                // the window element's id, unique in the page
+    WebNode m_node;                  // the window itself, and its menu
+    std::vector<WebNode> m_controls; // in layout order; a vector that never grows
     CMenu m_systemMenu;
     bool m_running = false;
     int m_result = IDCANCEL;

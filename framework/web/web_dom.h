@@ -1,29 +1,22 @@
 // The page as the C++ side reaches it: the functions of the backend's JavaScript library
-// (web_dom.js, web_events.js), and the handle that names an element of the page.
+// (web_dom.js, web_events.js, web_menu.js), and the handle that names a window or a control.
 //
-// Elements are numbered by the JavaScript side; 0 names none. Texts cross as UTF-8.
+// Windows are numbered by the JavaScript side (0 names none); a control is its window's number
+// and its place in the window's layout. Texts cross as UTF-8.
 #pragma once
 
-#include "dialog_template.h"
+#include "web_protocol.h"
 
 #include <cstdint>
+#include <string>
 
 class CDialogWindow;
 
-// An element of the page: a dialog's window, one of its controls, or its window menu. `window`
-// is set for a dialog's own window only, so that messages sent to it reach its dialog.
 struct WebNode {
-    int element = 0;
-    CDialogWindow* window = nullptr;
-};
-
-// What the page reports, one event at a time, to the dialog whose window it concerns.
-enum WebEventType : int { WEB_COMMAND = 1, WEB_SYSCOMMAND = 2 };
-struct WebEvent {
-    CDialogWindow* window; // the window the event is for
-    int type;              // WebEventType
-    int id;                // the control or command ID
-    int code;              // the notification code of a WEB_COMMAND
+    CDialogWindow* dialog = nullptr; // the window it is or belongs to
+    int window = 0;                  // the window's number
+    int control = -1;                // the control's place; -1 for the window itself
+    std::string text; // a static text's or button's, markers and all, as GetWindowText gives it
 };
 
 extern "C" {
@@ -31,49 +24,51 @@ extern "C" {
 // The dialog font's base units, measured as the window system measures them: the average width
 // of the 52 letters, each alone, in the low 16 bits; the font's height in the high 16.
 int web_base_units(void);
+// The width of a text in the dialog font, in pixels, rounded up.
+int web_text_width(const char* text);
 
-// A dialog's window, hidden: its title bar (caption, icon and close box where `style` has
-// WS_SYSMENU), a client area of the given size in pixels, named `name`. Owned windows (`owned`)
-// open modally over the page; others take their place on the page itself.
-int web_window_create(CDialogWindow* window, const char* name, const char* caption, int style,
-                      int owned, int width, int height);
-// Adds control `kind` (a ControlKind) to a window's client area at the given rectangle in
-// pixels; `idName` is its element's id where it has one.
-int web_control_create(int windowElement, int kind, const char* idName, const char* text, int style,
-                       int id, int x, int y, int width, int height);
-// Gives a control what a screen reader says for it (accessible_texts.h), through the labels and
-// group boxes of its window that carry those texts.
-void web_control_describe(int element, const char* name, const char* description);
+// Puts a window into the page from its markup (web_markup.h), hidden, or takes the element
+// with its id where the page already has it; `controls` names its controls' element ids in
+// layout order, one a line. Places its client area (`places[0]`, in pixels) and its controls
+// (`places[1...]`), four numbers each: left, top, width, height. Owned windows open modally
+// over the page; others take their place on the page itself.
+int web_window_create(CDialogWindow* dialog, const char* id, const char* markup,
+                      const char* controls, int owned, const int* places, int count);
+void web_window_show(int window);
+void web_window_hide(int window);
+// Removes a window and the events still queued for it.
+void web_window_remove(int window);
+void web_client_size(int window, int* width, int* height);
+
 // The screen's device pixels to a CSS pixel, rounded up: 1 on a classic screen, 2 or 3 on most
 // phones.
 int web_pixel_ratio(void);
-// Shows a picture or an icon `cssWidth` x `cssHeight` CSS pixels large, drawn from `width` x
-// `height` RGBA pixels. For a window, the small icon of its title bar.
-void web_image(int element, int cssWidth, int cssHeight, int width, int height,
+// Shows a control's image (control -1: the window's title-bar icon) `cssWidth` x `cssHeight`
+// CSS pixels large, drawn from `width` x `height` RGBA pixels.
+void web_image(int window, int control, int cssWidth, int cssHeight, int width, int height,
                const std::uint8_t* pixels);
 // Draws an image at (x, y) in a window's client area, over the controls.
-void web_paint(int windowElement, int x, int y, int width, int height, const std::uint8_t* pixels);
+void web_paint(int window, int x, int y, int width, int height, const std::uint8_t* pixels);
 
-void web_window_show(int element);
-void web_window_hide(int element);
-// Removes an element and its children, and the events still queued for its window.
-void web_remove(int element);
-// Puts the focus on the first tab stop of a window.
-void web_focus_first(int windowElement);
-void web_client_size(int element, int* width, int* height);
-
-// The text of an element (an edit box's contents, a static text, a button's or window's
-// caption), allocated with malloc.
-char* web_get_text(int element);
-void web_set_text(int element, const char* text);
+// Gives a control the focus; an edit box reached by a key selects its text (`select`).
+void web_focus(int window, int control, int select);
+int web_enabled(int window, int control);
+void web_enable(int window, int control, int enabled);
+// The text of an edit box or a window's caption, allocated with malloc; and set as one change,
+// which a screen reader hears once.
+char* web_get_text(int window, int control);
+void web_set_text(int window, int control, const char* text);
+// Shows a static text's or a button's text with its mnemonic (`key`, which may be empty).
+void web_set_label(int window, int control, const char* before, const char* key, const char* after);
 // Selects characters [start, end) of an edit box; -1 as the end selects to the end of the text.
-void web_edit_select(int element, int start, int end);
+void web_edit_select(int window, int control, int start, int end);
 // Puts the selection of an edit box on the clipboard.
-void web_edit_copy(int element);
+void web_edit_copy(int window, int control);
 
-// Makes a window's menu anew, empty, and appends items to it.
-int web_menu_create(int windowElement);
-void web_menu_append(int menuElement, int separator, int id, const char* text);
+// Empties a window's menu, and appends an item to it.
+void web_menu_reset(int window);
+void web_menu_append(int window, int separator, int command, const char* before, const char* key,
+                     const char* after);
 
 // Waits for the next event of the page and stores it in *event.
 void web_next_event(WebEvent* event);

@@ -1,8 +1,9 @@
 // The web backend's events: what the page reports to the dialogs, one event at a time through
-// web_next_event, on which a dialog's modal run waits (with Asyncify); the dialog keys; the
-// windows' showing, hiding and fitting to the screen; the end of the program.
+// web_next_event, on which a dialog's modal run waits (with Asyncify); the dialog keys, which
+// the C++ side carries out; the windows' showing, hiding and fitting to the screen; the end of
+// the program. The events' numbers are WebProtocol's (made from the C++ headers).
 mergeInto(LibraryManager.library, {
-    $WebEvents__deps: ['$WebDom', '$WebMenu'],
+    $WebEvents__deps: ['$WebDom', '$WebMenu', '$WebProtocol'],
     $WebEvents: {
         queue: [],
         waiting: null,  // resolves the run's wait for the next event
@@ -11,8 +12,9 @@ mergeInto(LibraryManager.library, {
         listening: false,
         ended: false,   // the program has returned from main
 
-        post: function(vh, type, id, code) {
-            const event = {win: vh.win, type: type, id: id, code: code};
+        post: function(vh, type, control, value, character) {
+            const event = {win: vh.win, type: WebProtocol.WebEventType[type], control: control,
+                value: value || 0, character: character || 0};
             if (WebEvents.waiting) {
                 const wake = WebEvents.waiting;
                 WebEvents.waiting = null;
@@ -21,8 +23,10 @@ mergeInto(LibraryManager.library, {
                 WebEvents.queue.push(event);
             }
         },
-        command: function(vh, id, code) {
-            WebEvents.post(vh, 1 /* WEB_COMMAND */, id, code);
+        // A dialog key, with the control that has the focus.
+        key: function(vh, key, character) {
+            WebEvents.post(vh, 'Key', vh.controls.indexOf(document.activeElement),
+                WebProtocol.DialogKey[key], character);
         },
         next: function() {
             if (WebEvents.queue.length) return Promise.resolve(WebEvents.queue.shift());
@@ -30,60 +34,45 @@ mergeInto(LibraryManager.library, {
             return new Promise(function(resolve) { WebEvents.waiting = resolve; });
         },
 
-        // A window's controls that Tab stops at, in template order.
-        tabStops: function(vh) {
-            return vh.controls.filter(function(c) { return c.tabIndex >= 0 && !c.disabled; });
-        },
         // Focus from the keyboard: an edit box selects all of its text, as in a dialog.
-        focus: function(el) {
+        focus: function(el, select) {
             el.focus({preventScroll: true});
-            if (el.classList.contains('edit')) el.select();
-        },
-        // The control a mnemonic letter leads to: a button itself, or the first tab stop after
-        // the static text that carries it.
-        mnemonic: function(vh, letter) {
-            const controls = vh.controls;
-            for (let i = 0; i < controls.length; ++i) {
-                if (controls[i].vhMnemonic !== letter) continue;
-                if (controls[i].tagName === 'BUTTON') return controls[i];
-                for (let j = i + 1; j < controls.length; ++j) {
-                    if (controls[j].tabIndex >= 0) return controls[j];
-                }
-            }
-            return null;
+            if (select && el.classList.contains('edit')) el.select();
         },
 
         listen: function(vh) {
             const el = vh.el;
             el.addEventListener('input', function(e) {
-                if (e.target.vhId !== undefined) WebEvents.command(vh, e.target.vhId, 0x400);
+                const at = vh.controls.indexOf(e.target);
+                if (at >= 0) WebEvents.post(vh, 'Changed', at);
             });
             el.addEventListener('click', function(e) {
                 const button = e.target.closest('button');
-                if (button === vh.close) {
-                    WebEvents.post(vh, 2 /* WEB_SYSCOMMAND */, 0xF060 /* SC_CLOSE */, 0);
-                } else if (button && button.vhId !== undefined) {
-                    WebEvents.command(vh, button.vhId, 0 /* BN_CLICKED */);
-                } else if (e.target === vh.icon) {
-                    const r = vh.icon.getBoundingClientRect();
+                const at = vh.controls.indexOf(button);
+                if (button && button === vh.close) {
+                    WebEvents.post(vh, 'Closed', -1);
+                } else if (at >= 0) {
+                    WebEvents.post(vh, 'Clicked', at);
+                } else if (button && button.classList.contains('sysicon')) {
+                    const r = button.getBoundingClientRect();
                     WebMenu.open(vh, r.left, r.bottom);
                 }
             });
             // Clicking the title bar or the background leaves the focus where it is, as a
             // dialog's does.
             el.addEventListener('mousedown', function(e) {
-                if (!e.target.closest('input, textarea, button, .menu')) e.preventDefault();
+                if (!e.target.closest('input, textarea, .client button, .menu')) e.preventDefault();
             });
             // A right-click on the window's background, not on a control, opens its menu.
             el.addEventListener('contextmenu', function(e) {
-                if (e.target.matches('input, textarea, button, .menu, .menu *')) return;
+                if (e.target.closest('input, textarea, button, .menu')) return;
                 e.preventDefault();
                 WebMenu.open(vh, e.clientX, e.clientY);
             });
             // The browser's own closing of a modal window (a phone's back button) is Esc.
             el.addEventListener('cancel', function(e) {
                 e.preventDefault();
-                WebEvents.command(vh, 2 /* IDCANCEL */, 0);
+                WebEvents.key(vh, 'Escape');
             });
             if (!WebEvents.listening) {
                 WebEvents.listening = true;
@@ -92,13 +81,16 @@ mergeInto(LibraryManager.library, {
             }
         },
 
-        // The dialog keys of the active window. Alt+letter and Alt+Space are taken from the
-        // browser where it lets the page have them.
+        // The dialog keys of the active window, for the C++ side to carry out. Alt+letter and
+        // Alt+Space are taken from the browser where it lets the page have them.
         onKey: function(e) {
             const vh = WebEvents.shown[WebEvents.shown.length - 1];
             if (!vh || WebMenu.onKey(vh, e)) return;
-            const active = document.activeElement;
-            const take = function() { e.preventDefault(); e.stopPropagation(); };
+            const take = function(key, character) {
+                e.preventDefault();
+                e.stopPropagation();
+                if (key) WebEvents.key(vh, key, character);
+            };
             if (e.altKey && !e.ctrlKey && !e.metaKey) {
                 if (e.code === 'Space') {
                     take();
@@ -108,38 +100,17 @@ mergeInto(LibraryManager.library, {
                 }
                 const code = /^Key([A-Z])$/.exec(e.code);
                 const letter = e.key.length === 1 && /\p{L}/u.test(e.key) ? e.key : code && code[1];
-                const target = letter && WebEvents.mnemonic(vh, letter.toLowerCase());
-                if (target) {
-                    take();
-                    if (target.tagName === 'BUTTON') target.click();
-                    else WebEvents.focus(target);
-                }
+                const lower = letter && letter.toLowerCase();
+                const marked = lower && vh.controls.some(function(c) {
+                    return c.dataset.mnemonic === lower;
+                });
+                if (marked) take('Mnemonic', lower.codePointAt(0));
                 return;
             }
             if (e.ctrlKey || e.metaKey || e.altKey) return;
-            if (e.key === 'Tab') {
-                // Around the window's tab stops, as the template orders them, never out of it.
-                take();
-                const stops = WebEvents.tabStops(vh);
-                const at = stops.indexOf(active);
-                const step = e.shiftKey ? -1 : 1;
-                const next = at < 0 ? (e.shiftKey ? stops.length - 1 : 0) : at + step;
-                if (stops.length) WebEvents.focus(stops[(next + stops.length) % stops.length]);
-            } else if (e.key === 'Enter') {
-                // A focused button takes Enter itself; elsewhere the default button, or IDOK.
-                if (active && active.tagName === 'BUTTON' && vh.controls.includes(active)) return;
-                take();
-                const button = vh.controls.find(function(c) {
-                    return c.classList.contains('default');
-                });
-                WebEvents.command(vh, button ? button.vhId : 1 /* IDOK */, 0);
-            } else if (e.key === 'Escape') {
-                take();
-                WebEvents.command(vh, 2 /* IDCANCEL */, 0);
-            } else if (e.key === 'F1') {
-                take();
-                WebEvents.command(vh, 0xE146 /* ID_HELP */, 0);
-            }
+            const keys = {Tab: e.shiftKey ? 'BackTab' : 'Tab', Enter: 'Enter', Escape: 'Escape',
+                F1: 'Help'};
+            if (keys[e.key]) take(keys[e.key]);
         },
 
         // Scales every window as a whole to the width of the screen, where it is narrower. The
@@ -155,8 +126,8 @@ mergeInto(LibraryManager.library, {
     },
 
     web_window_show__deps: ['$WebEvents'],
-    web_window_show: function(element) {
-        const vh = WebDom.nodes[element].vh;
+    web_window_show: function(window) {
+        const vh = WebDom.windows[window];
         vh.el.hidden = false;
         if (vh.owned) vh.el.showModal();
         WebEvents.shown.push(vh);
@@ -164,37 +135,29 @@ mergeInto(LibraryManager.library, {
     },
 
     web_window_hide__deps: ['$WebEvents'],
-    web_window_hide: function(element) {
-        const vh = WebDom.nodes[element].vh;
+    web_window_hide: function(window) {
+        const vh = WebDom.windows[window];
         WebMenu.close(vh, false);
         if (vh.owned && vh.el.open) vh.el.close();
         vh.el.hidden = true;
         WebEvents.shown = WebEvents.shown.filter(function(w) { return w !== vh; });
     },
 
-    web_remove__deps: ['$WebEvents', 'web_window_hide'],
-    web_remove: function(element) {
-        const el = WebDom.nodes[element];
-        if (!el) return;
-        const vh = el.vh;
-        if (vh) {
-            _web_window_hide(element);
-            WebEvents.queue = WebEvents.queue.filter(function(e) { return e.win !== vh.win; });
-            WebDom.nodes.forEach(function(node, i) {
-                if (node && vh.el.contains(node)) WebDom.nodes[i] = null;
-            });
-        }
-        el.remove();
-        WebDom.nodes[element] = null;
+    web_window_remove__deps: ['$WebEvents', 'web_window_hide'],
+    web_window_remove: function(window) {
+        const vh = WebDom.windows[window];
+        if (!vh) return;
+        _web_window_hide(window);
+        WebEvents.queue = WebEvents.queue.filter(function(e) { return e.win !== vh.win; });
+        vh.el.remove();
+        WebDom.windows[window] = null;
     },
 
     web_next_event: function(event) {
         return Asyncify.handleAsync(function() {
             return WebEvents.next().then(function(e) {
-                HEAP32[event >> 2] = e.win;
-                HEAP32[(event >> 2) + 1] = e.type;
-                HEAP32[(event >> 2) + 2] = e.id;
-                HEAP32[(event >> 2) + 3] = e.code;
+                const at = event >> 2;
+                HEAP32.set([e.win, e.type, e.control, e.value, e.character], at);
             });
         });
     },

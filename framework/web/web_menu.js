@@ -1,4 +1,4 @@
-// The web backend's window menus: a menu element in its window, made and filled from the C++ side
+// The web backend's window menus: a menu element in its window, filled from the C++ side
 // (CDialogWindow::SystemMenu, CMenu::AppendMenu), opened from the title bar's icon, Alt+Space or
 // a right-click on the window's background. Choosing an item sends its command to the window's
 // dialog as WM_SYSCOMMAND.
@@ -27,7 +27,7 @@ mergeInto(LibraryManager.library, {
         },
         choose: function(vh, item) {
             WebMenu.close(vh, true);
-            WebEvents.post(vh, 2 /* WEB_SYSCOMMAND */, item.vhCommand, 0);
+            WebEvents.post(vh, 'Command', -1, Number(item.dataset.command));
         },
         // The keys of an open menu: arrows, Home and End move, Enter and Space choose, a letter
         // chooses its item, Esc and Alt close. True if the menu took the key.
@@ -45,40 +45,42 @@ mergeInto(LibraryManager.library, {
             } else if (e.key === 'Escape' || e.key === 'Alt' || e.key === 'Tab') {
                 WebMenu.close(vh, true);
             } else {
-                const item = items.find(function(i) { return i.vhMnemonic === e.key.toLowerCase(); });
+                const item = items.find(function(i) {
+                    return i.dataset.mnemonic === e.key.toLowerCase();
+                });
                 if (item) WebMenu.choose(vh, item);
             }
             return true;
         },
+        // The menu's element listens once, for the window's life; its items come and go.
+        listen: function(vh) {
+            vh.menu.addEventListener('click', function(e) {
+                const item = e.target.closest('[role=menuitem]');
+                if (item) WebMenu.choose(vh, item);
+            });
+            vh.menu.addEventListener('focusout', function(e) {
+                if (!vh.menu.contains(e.relatedTarget)) WebMenu.close(vh, false);
+            });
+        },
     },
 
-    web_menu_create__deps: ['$WebMenu'],
-    web_menu_create: function(windowElement) {
-        const vh = WebDom.nodes[windowElement].vh;
-        if (vh.menu) vh.menu.remove();
-        vh.menu = WebDom.make('div', 'menu', vh.el);
-        vh.menu.hidden = true;
-        vh.menu.setAttribute('role', 'menu');
-        vh.menu.setAttribute('aria-label', 'Window menu');
-        vh.menu.addEventListener('click', function(e) {
-            const item = e.target.closest('[role=menuitem]');
-            if (item) WebMenu.choose(vh, item);
-        });
-        vh.menu.addEventListener('focusout', function(e) {
-            if (!vh.menu.contains(e.relatedTarget)) WebMenu.close(vh, false);
-        });
-        return WebDom.add(vh.menu);
+    web_menu_reset__deps: ['$WebMenu'],
+    web_menu_reset: function(window) {
+        const vh = WebDom.windows[window];
+        if (!vh.menuListening) WebMenu.listen(vh);
+        vh.menuListening = true;
+        vh.menu.textContent = '';
     },
 
     web_menu_append__deps: ['$WebDom'],
-    web_menu_append: function(menuElement, separator, id, text) {
-        const menu = WebDom.nodes[menuElement];
+    web_menu_append: function(window, separator, command, before, key, after) {
+        const menu = WebDom.windows[window].menu;
         const item = WebDom.make('div', separator ? 'separator' : 'item', menu);
         item.setAttribute('role', separator ? 'separator' : 'menuitem');
         if (!separator) {
             item.tabIndex = -1;
-            item.vhCommand = id;
-            item.vhMnemonic = WebDom.label(item, UTF8ToString(text), false);
+            item.dataset.command = command;
+            WebDom.label(item, UTF8ToString(before), UTF8ToString(key), UTF8ToString(after));
         }
     },
 });

@@ -17,7 +17,7 @@ BOOL CPaintDC::DrawIcon(int x, int y, HICON hIcon) {
     if (image == nullptr || m_hDC == nullptr) {
         return FALSE;
     }
-    web_paint(m_hDC->element, x, y, image->width, image->height,
+    web_paint(m_hDC->window, x, y, image->width, image->height,
               reinterpret_cast<const std::uint8_t*>(image->pixels.data()));
     return TRUE;
 }

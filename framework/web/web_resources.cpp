@@ -1,7 +1,7 @@
 #include "web_resources.h"
 
 #include "cdialog.h"
-#include "resources.h"
+#include "module.h"
 
 #include <cstdint>
 #include <map>
@@ -13,7 +13,8 @@ const WebIcon* WebLoadImages(UINT nID) {
         return &found->second;
     }
     WebIcon icon;
-    for (const char* const* xpm : AfxFindImages(nID)) {
+    const AfxImageResource* resource = AfxGetModule().FindImage(nID);
+    for (const char* const* xpm : resource ? resource->images : std::vector<const char* const*>()) {
         if (std::optional<Image> image = FromXpm(xpm)) {
             for (std::uint32_t& pixel : image->pixels) { // 0xAARRGGBB to 0xAABBGGRR
                 pixel = (pixel & 0xFF00FF00u) | ((pixel >> 16) & 0xFFu) | ((pixel & 0xFFu) << 16);
@@ -22,11 +23,6 @@ const WebIcon* WebLoadImages(UINT nID) {
         }
     }
     return &loaded.emplace(nID, std::move(icon)).first->second;
-}
-
-BOOL CString::LoadString(UINT nID) {
-    *this = CString(AfxFindString(nID));
-    return !IsEmpty();
 }
 
 HICON AfxLoadIcon(UINT nID) {

@@ -1,5 +1,5 @@
-// The program's resources as the web backend loads them, from the tables compiled into the
-// program (resources.h): strings (CString::LoadString), icons (AfxLoadIcon) and pictures.
+// The program's images as the web backend loads them, from the registered module: icons
+// (AfxLoadIcon) and pictures.
 #pragma once
 
 #include "win_defs.h"

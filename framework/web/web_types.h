@@ -1,7 +1,7 @@
 // The web backend's vocabulary: the portable values, and the page's elements behind the handles
-// that dialogs hold. A window, a control and a menu are each a WebNode, an element of the page;
-// an icon is its decoded images, which live as long as the program; a device context is the
-// element painted on.
+// that dialogs hold. A window or a control is a WebNode, a menu its window's menu element, an
+// icon its decoded images, which live as long as the program; a device context is the window
+// painted on.
 #pragma once
 
 #include "win_values.h"

@@ -1,5 +1,5 @@
-// CWnd's members on the page: a window is an element, reached through the backend's JavaScript
-// library. Texts cross as UTF-8.
+// CWnd's members on the page: a window or a control is an element, reached through the
+// backend's JavaScript library. Texts cross as UTF-8.
 #include "cwnd.h"
 
 #include "web_dialog_window.h"
@@ -10,19 +10,20 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_hWnd == nullptr) {
         return 0;
     }
-    if (m_hWnd->window != nullptr) {
-        return m_hWnd->window->Dialog().OnWindowMessage(message, wParam, lParam);
+    if (m_hWnd->control < 0) {
+        return m_hWnd->dialog->Dialog().OnWindowMessage(message, wParam, lParam);
     }
     switch (message) {
     case EM_SETSEL:
         // The caret goes to the end of the selection, as the window system puts it.
-        web_edit_select(m_hWnd->element, int(wParam), lParam < 0 ? -1 : int(lParam));
+        web_edit_select(m_hWnd->window, m_hWnd->control, int(wParam),
+                        lParam < 0 ? -1 : int(lParam));
         break;
     case EM_SCROLLCARET:
         // Selecting already brings the caret into view.
         break;
     case WM_COPY:
-        web_edit_copy(m_hWnd->element);
+        web_edit_copy(m_hWnd->window, m_hWnd->control);
         break;
     default:
         break;
@@ -38,24 +39,52 @@ BOOL CWnd::IsIconic() const {
 void CWnd::GetClientRect(CRect* lpRect) const {
     int width = 0;
     int height = 0;
-    web_client_size(m_hWnd->element, &width, &height);
+    web_client_size(m_hWnd->window, &width, &height);
     *lpRect = CRect{0, 0, width, height};
 }
 
+namespace {
+
+// The control's layout, or nullptr for a window.
+const ResolvedControl* Resolved(const WebNode* node) {
+    return node->control < 0 ? nullptr : &node->dialog->Layout().controls[node->control];
+}
+
+} // namespace
+
 void CWnd::GetWindowText(CString& rString) const {
-    char* text = web_get_text(m_hWnd->element);
+    const ResolvedControl* control = Resolved(m_hWnd);
+    if (control && control->kind != ControlKind::EditBox) {
+        rString = CString(m_hWnd->text); // the page shows it without its markers
+        return;
+    }
+    char* text = web_get_text(m_hWnd->window, m_hWnd->control);
     rString = CString(text);
     std::free(text);
 }
 
 void CWnd::SetWindowText(const CString& text) {
-    web_set_text(m_hWnd->element, text.GetUtf8().c_str());
+    const ResolvedControl* control = Resolved(m_hWnd);
+    if (!control || control->kind == ControlKind::EditBox) {
+        web_set_text(m_hWnd->window, m_hWnd->control, text.GetUtf8().c_str());
+        return;
+    }
+    m_hWnd->text = text.GetUtf8();
+    const MnemonicText label = ParseMnemonic(m_hWnd->text, control->noPrefix);
+    web_set_label(m_hWnd->window, m_hWnd->control, std::string(label.Before()).c_str(),
+                  std::string(label.Key()).c_str(), std::string(label.After()).c_str());
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    const bool wasDisabled = !web_enabled(m_hWnd->window, m_hWnd->control);
+    web_enable(m_hWnd->window, m_hWnd->control, bEnable);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    return web_enabled(m_hWnd->window, m_hWnd->control);
 }
 
 HWND AfxGetDlgItem(HWND hDlg, UINT nID) {
-    return (hDlg && hDlg->window) ? hDlg->window->Control(nID) : nullptr;
-}
-
-int GetSystemMetrics(int nIndex) {
-    return (nIndex == SM_CXICON || nIndex == SM_CYICON) ? 32 : 0;
+    return (hDlg && hDlg->control < 0) ? hDlg->dialog->Control(nID) : nullptr;
 }

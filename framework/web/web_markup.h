@@ -1,0 +1,31 @@
+// A dialog's window as the page's markup, made from the resolved dialog: the same whether the
+// program opens the dialog (at run time) or the site's build puts its first window into the
+// page. Standard library only.
+//
+// Every element says what it is, as classes and attributes the backend's JavaScript and style
+// sheet read: the window (`window`, its title bar, client area and window menu), then its
+// controls in template order, each inside the group box it stands in: `group` (with its
+// `title`), `static` (a <label> where it names an edit box), `edit` (`readonly`), `button`
+// (`default`) and `image` (`sunken`). A control with an ID carries its ID name as `data-id`; a
+// mnemonic is underlined and named in `data-mnemonic`. Element ids are the window's `prefix`,
+// unique in the page, followed by the control's ID name or place.
+#pragma once
+
+#include "crect.h"
+#include "resolved_dialog.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned);
+
+// Where each control goes: its rectangle within the element that holds it (the client area, or
+// its group box), in template order.
+std::vector<CRect> WebControlPlaces(const ResolvedDialog& dialog);
+
+// The element id of control `index` of a window whose id is `prefix`.
+std::string WebControlId(std::string_view prefix, const ResolvedDialog& dialog, std::size_t index);
+
+// A text for the markup: "&", "<", ">" and '"' as character references.
+std::string HtmlEscaped(std::string_view text);
