@@ -63,7 +63,9 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
                        suggested->right - suggested->left, suggested->bottom - suggested->top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
         ScalePicturesToDpi(hWnd, HIWORD(wParam), self->m_window->pictures);
-        return TRUE;
+        // Not taken: where the system scales a dialog's font and controls itself (per-monitor
+        // awareness v2), the dialog manager's own handling does that next.
+        return FALSE;
     }
     case WM_NCDESTROY:
         // The last message of the window. A modal dialog's run ends in DoModal.
