@@ -71,9 +71,10 @@ QWidget* MakeControl(QDialog& window, const ResolvedControl& control, const Cont
     switch (control.kind) {
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(WithMnemonic(control.label, false), &window);
-        // A group box created after the controls it frames must not lie over them.
+        // A group box made after the controls it frames lies over them; it draws its frame and
+        // title only, and lets the mouse through. The children stay in template order, which is
+        // also the order a screen reader reads them in.
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->lower();
         return box;
     }
     case ControlKind::StaticText: {

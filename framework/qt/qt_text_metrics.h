@@ -1,6 +1,7 @@
 // The layout's font on Qt: a dialog's font as QFontMetrics measures it.
 #pragma once
 
+#include "resolved_dialog.h"
 #include "text_metrics.h"
 
 #include <QFont>

@@ -2,10 +2,6 @@
 
 #include "dialog_keys.h"
 
-BEGIN_MESSAGE_MAP(HelpCountingApp, CWinApp)
-    ON_COMMAND(ID_HELP, OnHelpCounted)
-END_MESSAGE_MAP()
-
 const char* const kBoxes[7] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
                                "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
                                "IDC_MESSAGES"};

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "about_dialog.h"
-#include "calculator_dialog.h"
-#include "cwinapp.h"
+#include "counting_dialogs.h"
 #include "headless/headless_input.h"
 #include "program_module.h"
 #include "resource.h"
@@ -15,27 +14,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// Counts the data exchanges: a calculation reads all boxes once and writes them once.
-class CountingCalculatorDialog : public CCalculatorDialog {
-public:
-    int exchanges = 0;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override {
-        ++exchanges;
-        CCalculatorDialog::DoDataExchange(pDX);
-    }
-};
-
-// Counts the help commands that reach the application object.
-class HelpCountingApp : public CWinApp {
-public:
-    int helps = 0;
-    void OnHelpCounted() { ++helps; }
-
-    DECLARE_MESSAGE_MAP()
-};
 
 extern const char* const kBoxes[7]; // the seven boxes' ID names, in template order
 extern const char* const kAddress;  // the About box's web address

@@ -5,11 +5,15 @@
 #include "cdialog.h"
 #include "program_module.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 // The dialog's top-level window, once it has been made (Create, DoModal).
 inline QWidget* WindowOf(CDialog& dialog) {
@@ -39,6 +43,49 @@ inline void Press(const QString& keys) {
         QWidget* target = QApplication::focusWidget();
         QVERIFY2(target, "no widget has the keyboard focus");
         QTest::keySequence(target, QKeySequence::fromString(key));
+    }
+}
+
+// The seven boxes of the calculator window, in template order, and the About box's address.
+inline const char* const kBoxes[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
+                                     "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
+                                     "IDC_MESSAGES"};
+inline const QString kAddress = QStringLiteral("https://varnholt.example.org/");
+
+inline QStringList Texts(CDialog& dialog) {
+    QStringList texts;
+    for (const char* name : kBoxes) {
+        texts << TextOf(Control(dialog, name));
+    }
+    return texts;
+}
+
+// Runs `whileOpen` on the About box once it is the active modal window, then closes it if a
+// failed check left it open.
+inline void WhileAboutBoxOpen(QTimer& poll, const std::function<void(QWidget*)>& whileOpen) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, whileOpen]() {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != "IDD_ABOUT" ||
+            QGuiApplication::focusWindow() != box->windowHandle()) {
+            return;
+        }
+        poll.stop();
+        whileOpen(box);
+        if (box->isVisible()) {
+            qobject_cast<QDialog*>(box)->reject();
+        }
+    });
+    poll.start(5);
+}
+
+// Text-changed accessibility events, by the object they are about.
+inline QMap<QObject*, int> g_textEvents;
+
+inline void CountTextEvents(QAccessibleEvent* event) {
+    const QAccessible::Event type = event->type();
+    if (type == QAccessible::TextUpdated || type == QAccessible::TextInserted ||
+        type == QAccessible::TextRemoved) {
+        ++g_textEvents[event->object()];
     }
 }
 
