@@ -111,6 +111,9 @@ private:
     // The window the dialog is owned by while it runs: its parent, or else the application's
     // main window unless that is this dialog, or else none.
     HWND GetOwnerHwnd() const;
+    // The backend's window, made from the template at the dialog's first opening; nullptr if
+    // the registered module has no such template. For the backends that lay dialogs out.
+    CDialogWindow* Window();
     // Gives the dialog the handle of its window once the backend has made it, and nullptr once
     // the window has gone; GetDlgItem then looks its controls up anew.
     void AttachWindow(HWND hWnd);

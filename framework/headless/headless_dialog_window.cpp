@@ -1,27 +1,10 @@
 #include "headless_input.h"
 #include "headless_text_metrics.h"
 
-void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
-    delete window;
-}
-
-CDialogWindow* CDialogWindow::For(CDialog& dialog) {
-    if (dialog.m_window) {
-        return dialog.m_window.get();
-    }
-    const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(dialog.m_nIDTemplate);
-    if (dialogTemplate == nullptr) {
-        return nullptr; // DoModal gives -1, as the window system does for a missing template
-    }
-    auto* window = new CDialogWindow(
-        dialog, ResolveDialog(*dialogTemplate, HeadlessTextMetrics(), AfxGetModule()));
-    dialog.m_window.reset(window);
-    dialog.AttachWindow(&window->m_self);
-    return window;
-}
-
-CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
-    : m_dialog(dialog), m_layout(std::move(layout)), m_controls(m_layout.controls.size()) {
+CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
+    : m_dialog(dialog),
+      m_layout(ResolveDialog(dialogTemplate, HeadlessTextMetrics(), AfxGetModule())),
+      m_controls(m_layout.controls.size()) {
     m_self.window = this;
     m_self.text = m_layout.caption;
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
@@ -31,6 +14,7 @@ CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
         control.index = int(i);
         control.text = control.control->kind == ControlKind::EditBox ? "" : control.control->text;
     }
+    dialog.AttachWindow(&m_self);
 }
 
 CDialogWindow::~CDialogWindow() {
@@ -172,8 +156,8 @@ void CDialogWindow::Focus(int index, bool fromKeyboard) {
     }
 }
 
-void CDialogWindow::Minimize(bool minimized) {
-    m_minimized = minimized;
+void CDialogWindow::Minimize() {
+    m_minimized = true;
     Paint();
 }
 

@@ -4,7 +4,7 @@
 // (DoModal) carries out the queued input itself until its dialog ends.
 #pragma once
 
-#include "headless_window.h"
+#include "headless_dialog_window.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,5 @@
-// CWnd, CMenu, CPaintDC, icons and the application's run on the headless backend.
+// CWnd, CMenu, CPaintDC and icons on the headless backend.
 #include "cpaintdc.h"
-#include "cwinapp.h"
 #include "headless_input.h"
 
 #include <map>
@@ -95,17 +94,4 @@ HICON AfxLoadIcon(UINT nID) {
     static std::map<UINT, HeadlessIcon> loaded;
     const AfxImageResource* resource = AfxGetModule().FindImage(nID);
     return resource ? &loaded.emplace(nID, HeadlessIcon{resource}).first->second : nullptr;
-}
-
-BOOL CWinApp::Enable3dControls() {
-    return TRUE;
-}
-
-int CWinApp::Run() {
-    // Every dialog runs its own loop over the queued input; beyond them there is nothing to do.
-    return 0;
-}
-
-int AfxWinMain(int, char*[]) {
-    return AfxRunApp();
 }

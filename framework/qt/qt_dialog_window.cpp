@@ -13,35 +13,17 @@
 #include <QShortcut>
 #include <algorithm>
 
-void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
-    delete window;
+CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
+    : m_dialog(dialog),
+      m_layout(ResolveDialog(dialogTemplate, QtTextMetrics(QApplication::font("QDialog")),
+                             AfxGetModule())) {
+    dialog.AttachWindow(this);
+    m_controls = BuildDialog(*this, m_layout, dialog.GetOwnerHwnd(),
+                             [&dialog](UINT id, UINT code) { dialog.OnCommand(id, code); });
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemMenuKey, &QShortcut::activated, this,
+            [this]() { PopUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
 }
-
-CDialogWindow* CDialogWindow::For(CDialog& dialog) {
-    if (dialog.m_window) {
-        return dialog.m_window.get();
-    }
-    const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(dialog.m_nIDTemplate);
-    if (dialogTemplate == nullptr) {
-        qWarning("no dialog template %u", dialog.m_nIDTemplate);
-        return nullptr;
-    }
-    // Laid out in the font the window will have: the application's for dialogs.
-    const ResolvedDialog layout = ResolveDialog(
-        *dialogTemplate, QtTextMetrics(QApplication::font("QDialog")), AfxGetModule());
-    auto* window = new CDialogWindow(dialog, layout);
-    dialog.m_window.reset(window);
-    dialog.AttachWindow(window);
-    window->m_controls = BuildDialog(*window, window->m_layout, dialog.GetOwnerHwnd(),
-                                     [&dialog](UINT id, UINT code) { dialog.OnCommand(id, code); });
-    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window);
-    connect(systemMenuKey, &QShortcut::activated, window,
-            [window]() { window->PopUpSystemMenu(window->mapToGlobal(QPoint(0, 0))); });
-    return window;
-}
-
-CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
-    : m_dialog(dialog), m_layout(std::move(layout)) {}
 
 CDialogWindow::~CDialogWindow() {
     // Qt deletes a window together with its owner; the dialog then has no window any more.
@@ -51,7 +33,7 @@ CDialogWindow::~CDialogWindow() {
     m_dialog.AttachWindow(nullptr);
 }
 
-void CDialogWindow::Open() {
+void CDialogWindow::Prepare() {
     delete m_systemMenu.m_hMenu;
     m_systemMenu.m_hMenu = nullptr;
     if (m_dialog.OnInitDialog()) {
@@ -62,6 +44,17 @@ void CDialogWindow::Open() {
         }
     }
     CenterWindow(*this);
+}
+
+void CDialogWindow::Open() {
+    Prepare();
+    show();
+}
+
+INT_PTR CDialogWindow::RunModal() {
+    Prepare();
+    setModal(true);
+    return exec();
 }
 
 QWidget* CDialogWindow::Control(UINT id) const {

@@ -11,14 +11,19 @@
 
 class CDialogWindow : public QDialog {
 public:
-    // The window of `dialog`, made at its first opening from the registered module's template
-    // with its ID and owned by the dialog's owner; nullptr if there is no such template.
-    static CDialogWindow* For(CDialog& dialog);
+    // The window of `dialog`, made from its template in the font Qt gives dialogs, owned by the
+    // dialog's owner.
+    CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
     ~CDialogWindow() override;
 
-    // Readies the window for a run or a showing: a fresh window menu, OnInitDialog, the focus on
-    // the first tab stop if it asks for that, and the window centred.
+    // Shows the window, modeless: a fresh window menu, OnInitDialog, the focus on the first tab
+    // stop if it asks for that, and the window centred.
     void Open();
+    // Open, modal over its owner, until End; returns End's result.
+    INT_PTR RunModal();
+    void End(int result) { done(result); }
+    void Minimize() { showMinimized(); }
+    const ResolvedDialog& Layout() const { return m_layout; }
 
     // The control with this ID, or nullptr.
     QWidget* Control(UINT id) const;
@@ -37,7 +42,9 @@ protected:
     void reject() override;
 
 private:
-    CDialogWindow(CDialog& dialog, ResolvedDialog layout);
+    // Readies the window for a run or a showing: a fresh window menu, OnInitDialog, the focus on
+    // the first tab stop if it asks for that, and the window centred.
+    void Prepare();
     void PopUpSystemMenu(const QPoint& at);
     int FocusedControl() const;
 

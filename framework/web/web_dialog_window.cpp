@@ -66,27 +66,9 @@ int WebTextMetrics::TextWidth(std::string_view text) const {
     return web_text_width(std::string(text).c_str());
 }
 
-void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
-    delete window;
-}
-
-CDialogWindow* CDialogWindow::For(CDialog& dialog) {
-    if (dialog.m_window) {
-        return dialog.m_window.get();
-    }
-    const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(dialog.m_nIDTemplate);
-    if (dialogTemplate == nullptr) {
-        return nullptr; // DoModal gives -1, as the window system does for a missing template
-    }
-    auto* window =
-        new CDialogWindow(dialog, ResolveDialog(*dialogTemplate, WebTextMetrics(), AfxGetModule()));
-    dialog.m_window.reset(window);
-    dialog.AttachWindow(&window->m_node);
-    return window;
-}
-
-CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
-    : m_dialog(dialog), m_layout(std::move(layout)), m_id(UniqueId(m_layout.name)) {
+CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
+    : m_dialog(dialog), m_layout(ResolveDialog(dialogTemplate, WebTextMetrics(), AfxGetModule())),
+      m_id(UniqueId(m_layout.name)) {
     std::vector<int> places = {0, 0, m_layout.width, m_layout.height};
     for (const CRect& place : WebControlPlaces(m_layout)) {
         places.insert(places.end(), {place.left, place.top, place.Width(), place.Height()});
@@ -109,6 +91,7 @@ CDialogWindow::CDialogWindow(CDialog& dialog, ResolvedDialog layout)
             ShowImage(m_controls.back(), *image);
         }
     }
+    dialog.AttachWindow(&m_node);
 }
 
 CDialogWindow::~CDialogWindow() {
@@ -117,17 +100,21 @@ CDialogWindow::~CDialogWindow() {
     m_dialog.AttachWindow(nullptr);
 }
 
-INT_PTR CDialogWindow::RunModal() {
+void CDialogWindow::Open() {
     m_systemMenu.m_hMenu = nullptr; // each opening starts with a fresh window menu, there at once
     SystemMenu();
-    m_running = true;
-    m_result = IDCANCEL;
     web_window_show(m_node.window);
     if (m_dialog.OnInitDialog()) {
         DialogKey(DialogKey::Tab, -1);
     }
     // The browser paints the elements itself; the dialog's own painting comes once, shown.
     m_dialog.OnWindowMessage(WM_PAINT, 0, 0);
+}
+
+INT_PTR CDialogWindow::RunModal() {
+    m_running = true;
+    m_result = IDCANCEL;
+    Open();
     while (m_running) {
         WebEvent event{};
         web_next_event(&event);

@@ -12,17 +12,19 @@
 
 class CDialogWindow {
 public:
-    // The window of `dialog`, made at its first opening from the registered module's template
-    // with its ID; nullptr if there is no such template.
-    static CDialogWindow* For(CDialog& dialog);
+    // The window of `dialog`, made from its template in the page's font, hidden.
+    CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
     ~CDialogWindow();
     CDialogWindow(const CDialogWindow&) = delete;
     CDialogWindow& operator=(const CDialogWindow&) = delete;
 
-    // Shows the window with a fresh window menu, runs OnInitDialog (the focus on the first tab
-    // stop if it asks for that), then carries the page's events into the dialog until End.
-    // Returns End's result.
+    // Shows the window with a fresh window menu and runs OnInitDialog (the focus then on the
+    // first tab stop if it asks for that).
+    void Open();
+    // Open, then carries the page's events into the dialog until End. Returns End's result.
     INT_PTR RunModal();
+    // A page cannot be minimized; its window menu does not offer it.
+    void Minimize() {}
     // Ends the run with `result` and hides the window.
     void End(int result);
 
@@ -38,7 +40,6 @@ public:
     void DialogKey(enum DialogKey key, int focused, char32_t character = 0);
 
 private:
-    CDialogWindow(CDialog& dialog, ResolvedDialog layout);
     void Carry(const WebEvent& event);
 
     CDialog& m_dialog;

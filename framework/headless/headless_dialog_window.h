@@ -66,9 +66,8 @@ struct HeadlessKey {
 
 class CDialogWindow {
 public:
-    // The window of `dialog`, made at its first opening from the template with its ID; nullptr
-    // if the registered module has no such template.
-    static CDialogWindow* For(CDialog& dialog);
+    // The window of `dialog`, made from its template in the headless font.
+    CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
     ~CDialogWindow();
     CDialogWindow(const CDialogWindow&) = delete;
     CDialogWindow& operator=(const CDialogWindow&) = delete;
@@ -87,7 +86,7 @@ public:
     // Gives control `index` the focus: from the keyboard an edit box selects its text, from a
     // click the caret goes to its end.
     void Focus(int index, bool fromKeyboard);
-    void Minimize(bool minimized);
+    void Minimize();
 
     CDialog& Dialog() const { return m_dialog; }
     const ResolvedDialog& Layout() const { return m_layout; }
@@ -106,7 +105,6 @@ public:
     static void SetEditText(HeadlessWindow& box, const std::string& text);
 
 private:
-    CDialogWindow(CDialog& dialog, ResolvedDialog layout);
     void Carry(const KeyAction& action);
     bool MenuKey(const HeadlessKey& key);
     void Paint();
