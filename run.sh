@@ -10,7 +10,7 @@ if [ "${1:-}" = "--web" ]; then
     ensure_packages "${WEB_PACKAGES[@]}"
     cmake --preset web >/dev/null
     cmake --build --preset web --target varnholt_site
-    exec node tests/web/serve.mjs build-web/site "${2:-8642}"
+    exec node tools/serve.mjs build-web/site "${2:-8642}"
 fi
 
 ensure_packages "${RUN_PACKAGES[@]}"

@@ -11,7 +11,7 @@ import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
 import {idle, launch} from '../../tests/web/browser.mjs';
-import {serve} from '../../tests/web/serve.mjs';
+import {serve} from '../../tools/serve.mjs';
 
 const site = process.argv[2];
 const rounds = Number(process.argv[3] || 15);

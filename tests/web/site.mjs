@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import {after, before} from 'node:test';
 
 import {idle, launch} from './browser.mjs';
-import {serve} from './serve.mjs';
+import {serve} from '../../tools/serve.mjs';
 
 const site = process.env.SITE;
 assert.ok(site, 'SITE names the built site');

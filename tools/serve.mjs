@@ -1,7 +1,7 @@
 // A static server for the web build's site on 127.0.0.1, for the tests, the benchmarks and
 // `./run.sh --web`: the site's files with their types, gzipped where the browser accepts it, and
 // the page's Content-Security-Policy as a header, with what only a header can say.
-//   node tests/web/serve.mjs DIR [PORT]    prints the address; PORT 0 (the default) picks one
+//   node tools/serve.mjs DIR [PORT]    prints the address; PORT 0 (the default) picks one
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
 import {extname, isAbsolute, join, relative, resolve, sep} from 'node:path';

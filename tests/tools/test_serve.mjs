@@ -1,6 +1,6 @@
 // The local server against requests a browser would not send: paths that do not decode, ways out
 // of the site folder, other methods; none may end the server or show what lies outside the site.
-//   node --test-reporter=spec tests/web/test_serve.mjs
+//   node --test-reporter=spec tests/tools/test_serve.mjs
 import assert from 'node:assert/strict';
 import {mkdtempSync, mkdirSync, rmSync, writeFileSync} from 'node:fs';
 import {connect} from 'node:net';
@@ -8,7 +8,7 @@ import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {after, before, test} from 'node:test';
 
-import {serve} from './serve.mjs';
+import {serve} from '../../tools/serve.mjs';
 
 const policy = "default-src 'self'";
 const top = mkdtempSync(join(tmpdir(), 'serve-'));
