@@ -3,7 +3,8 @@
 #   ./test.sh        one build (build/), all tests
 #   ./test.sh --ci   as CI does it: warnings as errors, all tests, all tests again under
 #                    AddressSanitizer + UndefinedBehaviorSanitizer, the fuzzer for 60 s,
-#                    the benchmarks once, then the Windows build (cross-built, its tests
+#                    the benchmarks once, the headless build (no window system at all), then
+#                    the Windows build (cross-built, its tests
 #                    and its start-up benchmark under Wine, the zip and the installer), then the
 #                    browser build (its tests under Node and in headless Chromium, the site's
 #                    benchmarks)
@@ -57,6 +58,9 @@ if $ci; then
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         build_and_test build-asan -DVARNHOLT_SANITIZE=ON -DVARNHOLT_BENCHMARKS=OFF \
         -DCMAKE_BUILD_TYPE=Debug || status=1
+
+    # The program and its tests on the headless backend alone, which links no window system.
+    build_and_test build-headless -DVARNHOLT_BACKEND=headless -DVARNHOLT_WERROR=ON || status=1
 
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVARNHOLT_FUZZ=ON >/dev/null
     cmake --build build-fuzz -j "$jobs"
