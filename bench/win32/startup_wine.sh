@@ -21,20 +21,30 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; wait' E
 while ! xdpyinfo >/dev/null 2>&1; do sleep 0.05; done # Xvfb gives no readiness signal
 
 # Milliseconds from the start of $1 until a window titled $2 exists; then the program is ended.
+# A window that has not come within 20 s ends the benchmark with a failure, not a wait forever.
 start_ms() {
     local begin end pid
     begin=$(date +%s%N)
     wine "$1" &
     pid=$!
-    # xdotool's own --sync looks twice a second; asking every few milliseconds is finer.
-    until xdotool search --name "^$2\$" >/dev/null 2>&1; do :; done
+    # xdotool's own --sync looks twice a second; asking every few milliseconds is finer, and
+    # leaves the processor to the program in between.
+    until xdotool search --name "^$2\$" >/dev/null 2>&1; do
+        if (($(date +%s%N) - begin > 20000000000)); then
+            kill $pid 2>/dev/null || true
+            echo "no window \"$2\" within 20 s" >&2
+            return 1
+        fi
+        sleep 0.002
+    done
     end=$(date +%s%N)
     kill $pid 2>/dev/null || true
     wait $pid 2>/dev/null || true
     echo $(((end - begin) / 1000000))
 }
 
-echo "first start: $(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog') ms"
+first=$(start_ms "$build/bench/win32/bare_dialog.exe" 'Bare Dialog')
+echo "first start: $first ms"
 wineserver -p 2>/dev/null || true # stays between the runs
 bare=() app=()
 for ((i = 0; i < runs; i++)); do
