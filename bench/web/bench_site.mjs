@@ -34,13 +34,13 @@ const row = (what, value, baseline, unit, goal) => {
 // The bare page: the calculator's window as the program made it, copied as static HTML with the
 // site's style sheet, and a script whose input handler sets another box.
 async function makeBarePage(page) {
-    const html = await page.evaluate(() => {
+    const [html, style] = await page.evaluate(() => {
         const window = document.getElementById('IDD_CALCULATOR').cloneNode(true);
         window.removeAttribute('hidden');
-        return window.outerHTML;
+        return [window.outerHTML, document.querySelector('link[rel=stylesheet]').getAttribute('href')];
     });
     const dir = mkdtempSync(join(tmpdir(), 'varnholt-bare-'));
-    copyFileSync(join(site, 'style.css'), join(dir, 'style.css'));
+    copyFileSync(join(site, style), join(dir, 'style.css'));
     writeFileSync(join(dir, 'bare.js'), `
 const result = document.querySelector('[data-id=IDC_LOSS_RESULT]');
 document.querySelector('[data-id=IDC_LOSS_LENGTH]').addEventListener('input', (e) => {

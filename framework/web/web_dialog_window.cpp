@@ -107,6 +107,7 @@ void CDialogWindow::Open() {
     if (m_dialog.OnInitDialog()) {
         DialogKey(DialogKey::Tab, -1);
     }
+    m_speaking = true;
     // The browser paints the elements itself; the dialog's own painting comes once, shown.
     m_dialog.OnWindowMessage(WM_PAINT, 0, 0);
 }
@@ -161,6 +162,7 @@ void CDialogWindow::DialogKey(enum DialogKey key, int focused, char32_t characte
 void CDialogWindow::End(int result) {
     m_result = result;
     m_running = false;
+    m_speaking = false;
     web_window_hide(m_node.window);
 }
 

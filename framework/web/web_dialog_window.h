@@ -36,6 +36,8 @@ public:
     const ResolvedDialog& Layout() const { return m_layout; }
     // The title bar shows the small icon; the large one has no place on a page.
     void SetSmallIcon(HICON icon);
+    // Whether the window is open and past OnInitDialog: what changes then is the reader's news.
+    bool Speaking() const { return m_speaking; }
     // Carries out a dialog key pressed while control `focused` had the focus.
     void DialogKey(enum DialogKey key, int focused, char32_t character = 0);
 
@@ -49,5 +51,6 @@ private:
     std::vector<WebNode> m_controls; // in layout order; a vector that never grows
     CMenu m_systemMenu;
     bool m_running = false;
+    bool m_speaking = false;
     int m_result = IDCANCEL;
 };

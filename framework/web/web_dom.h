@@ -58,6 +58,9 @@ void web_enable(int window, int control, int enabled);
 // which a screen reader hears once.
 char* web_get_text(int window, int control);
 void web_set_text(int window, int control, const char* text);
+// Says `text` through the window's live region, politely, once the event at hand is carried out;
+// what is said within one event is said together.
+void web_announce(int window, const char* text);
 // Shows a static text's or a button's text with its mnemonic (`key`, which may be empty).
 void web_set_label(int window, int control, const char* before, const char* key, const char* after);
 // Selects characters [start, end) of an edit box; -1 as the end selects to the end of the text.

@@ -15,11 +15,12 @@ mergeInto(LibraryManager.library, {
             if (parent) parent.appendChild(el);
             return el;
         },
+        // Where the classic layout puts an element (the style sheet reads these).
         place: function(el, places, i) {
-            el.style.left = places[4 * i] + 'px';
-            el.style.top = places[4 * i + 1] + 'px';
-            el.style.width = places[4 * i + 2] + 'px';
-            el.style.height = places[4 * i + 3] + 'px';
+            el.style.setProperty('--l', places[4 * i] + 'px');
+            el.style.setProperty('--t', places[4 * i + 1] + 'px');
+            el.style.setProperty('--w', places[4 * i + 2] + 'px');
+            el.style.setProperty('--h', places[4 * i + 3] + 'px');
         },
         control: function(window, control) {
             const vh = WebDom.windows[window];
@@ -67,12 +68,14 @@ mergeInto(LibraryManager.library, {
 
     web_window_create__deps: ['$WebDom', '$WebEvents'],
     web_window_create: function(win, id, markup, controls, owned, places, count) {
+        // A window the page already shows (laid out when the site was built) is taken as it is;
+        // others go where the page keeps its dialogs ([data-dialogs]), or into its body.
         let el = document.getElementById(UTF8ToString(id));
         if (!el) {
             const made = document.createElement('template');
             made.innerHTML = UTF8ToString(markup);
             el = made.content.firstElementChild;
-            document.body.appendChild(el);
+            (document.querySelector('[data-dialogs]') || document.body).appendChild(el);
         }
         const at = HEAP32.subarray(places >> 2, (places >> 2) + 4 * count);
         const vh = {
@@ -81,13 +84,22 @@ mergeInto(LibraryManager.library, {
             icon: el.querySelector('.sysicon canvas'),
             close: el.querySelector('.close'),
             menu: el.querySelector('.menu'),
+            live: el.querySelector('.live'),
+            tell: el.querySelector('.tell'),
             controls: UTF8ToString(controls).split('\n').filter(Boolean)
                 .map(function(name) { return document.getElementById(name); }),
         };
         WebDom.place(vh.client, at, 0);
         vh.client.style.setProperty('--line', WebDom.lineHeight + 'px');
         vh.controls.forEach(function(control, i) { WebDom.place(control, at, i + 1); });
-        vh.width = at[2] + 4; // and the window's borders, 2 pixels each side (the style sheet)
+        // The keypad of digits and a point where this browser's language writes a point; the
+        // text keyboard, which has the point in every language, where it writes a comma (which
+        // would end the number).
+        if (new Intl.NumberFormat().format(1.5) === '1.5') {
+            el.querySelectorAll('input.edit:not([readonly])').forEach(function(box) {
+                box.inputMode = 'decimal';
+            });
+        }
         WebEvents.listen(vh);
         WebDom.windows.push(vh);
         return WebDom.windows.length - 1;
@@ -110,10 +122,7 @@ mergeInto(LibraryManager.library, {
         if (!canvas) return;
         canvas.width = width;
         canvas.height = height;
-        if (control >= 0) {
-            canvas.style.width = cssWidth + 'px';
-            canvas.style.height = cssHeight + 'px';
-        }
+        canvas.classList.add('drawn');
         // Art enlarged for a dense screen is reduced smoothly to it; art at its own size stays
         // sharp whatever the page's zoom.
         canvas.style.imageRendering = width > cssWidth ? 'auto' : 'pixelated';
@@ -163,6 +172,20 @@ mergeInto(LibraryManager.library, {
         else el.value = UTF8ToString(text); // one change, which a screen reader hears once
     },
 
+    web_announce__deps: ['$WebDom'],
+    web_announce: function(window, text) {
+        // What changes within one event is said together, once the event is carried out.
+        const vh = WebDom.windows[window];
+        if (!vh.announcing) {
+            vh.announcing = [];
+            queueMicrotask(function() {
+                vh.live.textContent = vh.announcing.join('\n');
+                vh.announcing = null;
+            });
+        }
+        vh.announcing.push(UTF8ToString(text));
+    },
+
     web_set_label__deps: ['$WebDom'],
     web_set_label: function(window, control, before, key, after) {
         let el = WebDom.control(window, control);
@@ -179,18 +202,32 @@ mergeInto(LibraryManager.library, {
 
     web_edit_copy__deps: ['$WebDom'],
     web_edit_copy: function(window, control) {
+        const vh = WebDom.windows[window];
         const el = WebDom.control(window, control);
         const text = el.value.substring(el.selectionStart, el.selectionEnd);
+        // Where the browser refuses both ways, the text stays selected for a copy by hand, and
+        // the window says so.
+        const told = function(copied) {
+            vh.tell.hidden = copied;
+            vh.tell.textContent = copied ? '' : 'The browser did not let the page copy. The ' +
+                'text is selected: copy it with the browser\'s own Copy.';
+        };
         // The clipboard API where the page may use it (https, or this machine); else the
         // editing command on the box itself, which takes the focus for that moment.
         const byCommand = function() {
             const focused = document.activeElement;
             el.focus();
-            document.execCommand('copy');
+            let copied = false;
+            try {
+                copied = document.execCommand('copy');
+            } catch (e) {
+                copied = false;
+            }
             if (focused) focused.focus();
+            told(copied);
         };
         if (navigator.clipboard && navigator.clipboard.writeText) {
-            navigator.clipboard.writeText(text).catch(byCommand);
+            navigator.clipboard.writeText(text).then(function() { told(true); }, byCommand);
         } else {
             byCommand();
         }

@@ -1,7 +1,6 @@
 // The web backend's events: what the page reports to the dialogs, one event at a time through
 // web_next_event, on which a dialog's modal run waits (with Asyncify); the dialog keys, which
-// the C++ side carries out; the windows' showing, hiding and fitting to the screen; the end of
-// the program. The events' numbers are WebProtocol's (made from the C++ headers).
+// the C++ side carries out; the windows' showing and hiding; the end of the program. The events' numbers are WebProtocol's (made from the C++ headers).
 mergeInto(LibraryManager.library, {
     $WebEvents__deps: ['$WebDom', '$WebMenu', '$WebProtocol'],
     $WebEvents: {
@@ -34,17 +33,27 @@ mergeInto(LibraryManager.library, {
             return new Promise(function(resolve) { WebEvents.waiting = resolve; });
         },
 
-        // Focus from the keyboard: an edit box selects all of its text, as in a dialog.
+        pointer: '',    // the kind of the last pointer pressed: mouse, pen or touch
+
+        // Focus from the keyboard: an edit box selects all of its text, as in a dialog. The box
+        // is brought into view where the window scrolls (a phone's, above its keyboard).
         focus: function(el, select) {
             el.focus({preventScroll: true});
             if (select && el.classList.contains('edit')) el.select();
+            el.scrollIntoView({block: 'nearest'});
         },
 
         listen: function(vh) {
             const el = vh.el;
             el.addEventListener('input', function(e) {
                 const at = vh.controls.indexOf(e.target);
-                if (at >= 0) WebEvents.post(vh, 'Changed', at);
+                if (at < 0) return;
+                // A box holds no more than its maxlength, however its text came (a script's).
+                const most = e.target.maxLength;
+                if (most > 0 && e.target.value.length > most) {
+                    e.target.value = e.target.value.slice(0, most);
+                }
+                WebEvents.post(vh, 'Changed', at);
             });
             el.addEventListener('click', function(e) {
                 const button = e.target.closest('button');
@@ -63,11 +72,17 @@ mergeInto(LibraryManager.library, {
             el.addEventListener('mousedown', function(e) {
                 if (!e.target.closest('input, textarea, .client button, .menu')) e.preventDefault();
             });
-            // A right-click on the window's background, not on a control, opens its menu.
+            // A right-click on the window's background, not on a control, opens its menu; a
+            // finger's long press opens none (the title bar's icon is the finger's way to it).
+            el.addEventListener('pointerdown', function(e) {
+                WebEvents.pointer = e.pointerType;
+                // A press anywhere but in the open menu or on its icon closes it.
+                if (!e.target.closest('.menu, .sysicon')) WebMenu.close(vh, false);
+            }, true);
             el.addEventListener('contextmenu', function(e) {
                 if (e.target.closest('input, textarea, button, .menu')) return;
                 e.preventDefault();
-                WebMenu.open(vh, e.clientX, e.clientY);
+                if (WebEvents.pointer !== 'touch') WebMenu.open(vh, e.clientX, e.clientY);
             });
             // The browser's own closing of a modal window (a phone's back button) is Esc.
             el.addEventListener('cancel', function(e) {
@@ -77,7 +92,6 @@ mergeInto(LibraryManager.library, {
             if (!WebEvents.listening) {
                 WebEvents.listening = true;
                 window.addEventListener('keydown', WebEvents.onKey, true);
-                window.addEventListener('resize', WebEvents.fit);
             }
         },
 
@@ -111,27 +125,16 @@ mergeInto(LibraryManager.library, {
             const keys = {Tab: e.shiftKey ? 'BackTab' : 'Tab', Enter: 'Enter', Escape: 'Escape',
                 F1: 'Help'};
             if (keys[e.key]) take(keys[e.key]);
-        },
-
-        // Scales every window as a whole to the width of the screen, where it is narrower. The
-        // window's width is known from its making, so that no layout is forced before the first
-        // paint.
-        fit: function() {
-            const room = document.documentElement.clientWidth - 8;
-            WebEvents.shown.forEach(function(vh) {
-                const scale = room / vh.width;
-                vh.el.style.zoom = scale < 1 ? String(scale) : '';
-            });
-        },
+        }
     },
 
     web_window_show__deps: ['$WebEvents'],
     web_window_show: function(window) {
         const vh = WebDom.windows[window];
         vh.el.hidden = false;
+        vh.el.inert = false;
         if (vh.owned) vh.el.showModal();
         WebEvents.shown.push(vh);
-        WebEvents.fit();
     },
 
     web_window_hide__deps: ['$WebEvents'],

@@ -173,14 +173,15 @@ std::string HtmlEscaped(std::string_view text) {
     return out;
 }
 
-std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned) {
+std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned,
+                            bool prerendered) {
     const std::string id(prefix);
     Tag window(owned ? "dialog" : "div");
     window.Attribute("class", "window").Attribute("id", id).Attribute("data-dialog", dialog.name);
     if (!owned) {
         window.Attribute("role", "dialog");
     }
-    window.Attribute("aria-labelledby", id + "-caption").Flag("hidden");
+    window.Attribute("aria-labelledby", id + "-caption").Flag(prerendered ? "inert" : "hidden");
     std::string html = window.Open() + "<div class=\"titlebar\">";
     if (dialog.windowMenu) {
         html += "<button type=\"button\" class=\"sysicon\" tabindex=\"-1\" aria-label=\"Window "
@@ -193,6 +194,9 @@ std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefi
                 "aria-label=\"Close\">\u00d7</button>";
     }
     html += "</div><div class=\"client\">" + Writer(dialog, prefix).Controls(-1) + "</div>";
+    // What the window says as it changes (a screen reader's), and what it tells its reader.
+    html +=
+        "<div class=\"live\" role=\"status\"></div><p class=\"tell\" role=\"status\" hidden></p>";
     if (dialog.windowMenu) {
         html += "<div class=\"menu\" role=\"menu\" aria-label=\"Window menu\" hidden></div>";
     }

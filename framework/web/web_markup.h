@@ -6,9 +6,10 @@
 // sheet read: the window (`window`, its title bar, client area and window menu), then its
 // controls in template order, each inside the group box it stands in: `group` (with its
 // `title`), `static` (a <label> where it names an edit box), `edit` (`readonly`), `button`
-// (`default`) and `image` (`sunken`). A control with an ID carries its ID name as `data-id`; a
-// mnemonic is underlined and named in `data-mnemonic`. Element ids are the window's `prefix`,
-// unique in the page, followed by the control's ID name or place.
+// (`default`) and `image` (`sunken`); after them the window's `live` region, which says each
+// result as it is shown, and its `tell` line. A control with an ID carries its ID name as
+// `data-id`; a mnemonic is underlined and named in `data-mnemonic`. Element ids are the window's
+// `prefix`, unique in the page, followed by the control's ID name or place.
 #pragma once
 
 #include "crect.h"
@@ -18,7 +19,11 @@
 #include <string_view>
 #include <vector>
 
-std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned);
+// `owned`: a modal window (<dialog>) over its owner, else one of the page's own. The window is
+// hidden until the program shows it; `prerendered`, it is shown at once but takes no input
+// (inert) until the program takes it over.
+std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned,
+                            bool prerendered = false);
 
 // Where each control goes: its rectangle within the element that holds it (the client area, or
 // its group box), in template order.

@@ -12,9 +12,8 @@ mergeInto(LibraryManager.library, {
         open: function(vh, x, y) {
             if (!vh.menu) return;
             const r = vh.el.getBoundingClientRect();
-            const zoom = parseFloat(vh.el.style.zoom) || 1;
-            vh.menu.style.left = (x - r.left) / zoom + 'px';
-            vh.menu.style.top = (y - r.top) / zoom + 'px';
+            vh.menu.style.left = Math.max(0, Math.min(x - r.left, r.width - 180)) + 'px';
+            vh.menu.style.top = y - r.top + 'px';
             if (vh.menu.hidden) vh.menuReturn = document.activeElement;
             vh.menu.hidden = false;
             WebMenu.items(vh)[0].focus();

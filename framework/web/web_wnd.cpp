@@ -67,6 +67,13 @@ void CWnd::SetWindowText(const CString& text) {
     const ResolvedControl* control = Resolved(m_hWnd);
     if (!control || control->kind == ControlKind::EditBox) {
         web_set_text(m_hWnd->window, m_hWnd->control, text.GetUtf8().c_str());
+        // What the program shows in a box the reader cannot type into is a result: said once,
+        // with the box's name. Data exchange sets only the texts that change.
+        if (control && control->readOnly && !text.IsEmpty() && m_hWnd->dialog->Speaking()) {
+            const bool colon = !control->name.empty() && control->name.back() == ':';
+            web_announce(m_hWnd->window,
+                         (control->name + (colon ? " " : ": ") + text.GetUtf8()).c_str());
+        }
         return;
     }
     m_hWnd->text = text.GetUtf8();

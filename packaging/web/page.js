@@ -1,13 +1,33 @@
-// The page around the calculator (emscripten's --pre-js): its service worker, and what it shows
-// once the calculator has ended.
+// The page around the calculator (emscripten's --pre-js): where its WebAssembly is, what the
+// page shows once the calculator has ended or stopped, and the service worker with its news of
+// a new version.
+
+// The WebAssembly's name carries its content's hash; the page names the one of its own build.
+Module['locateFile'] = function(path, prefix) {
+    const wasm = document.querySelector('link[rel=preload][as=fetch]');
+    return path.endsWith('.wasm') && wasm ? wasm.href : prefix + path;
+};
+
+// The calculator's window goes; the page says what happened and offers to start it again.
+function showEnded(how) {
+    document.querySelector('[data-dialogs]').hidden = true;
+    const ended = document.getElementById('ended');
+    ended.querySelector('h1').textContent = document.title + ' has ' + how + '.';
+    ended.hidden = false;
+    document.getElementById('restart').focus();
+}
+
 Module['onEnded'] = function() {
-    // An installed app's window closes; a browser tab cannot close itself, so the page says that
-    // the calculator has ended and offers to start it again.
+    // An installed app's window closes; a browser tab cannot close itself.
     if (window.matchMedia('(display-mode: standalone)').matches) {
         window.close();
     }
-    document.getElementById('ended').hidden = false;
-    document.getElementById('restart').focus();
+    showEnded('ended');
+};
+
+// Should the program ever stop on its own (out of memory, say), it is not left looking alive.
+Module['onAbort'] = function() {
+    showEnded('stopped');
 };
 
 document.getElementById('restart').addEventListener('click', function() {
@@ -15,9 +35,31 @@ document.getElementById('restart').addEventListener('click', function() {
 });
 
 // The service worker is registered once the page has loaded: its install fetches every file of
-// the site again, which would otherwise compete with the first start.
+// the site again, which would otherwise compete with the first start. A new version, once its
+// worker waits, is offered, never forced: taking it reloads the page, and what was typed goes.
+// An open tab looks for one whenever it is shown again.
 if ('serviceWorker' in navigator) {
     window.addEventListener('load', function() {
-        navigator.serviceWorker.register('sw.js');
+        let chosen = false;
+        navigator.serviceWorker.register('sw.js').then(function(registration) {
+            const offer = function() {
+                const update = document.getElementById('update');
+                update.hidden = !(registration.waiting && navigator.serviceWorker.controller);
+            };
+            offer();
+            registration.addEventListener('updatefound', function() {
+                registration.installing.addEventListener('statechange', offer);
+            });
+            document.addEventListener('visibilitychange', function() {
+                if (!document.hidden) registration.update();
+            });
+            document.getElementById('update-now').addEventListener('click', function() {
+                chosen = true;
+                if (registration.waiting) registration.waiting.postMessage('activate');
+            });
+        });
+        navigator.serviceWorker.addEventListener('controllerchange', function() {
+            if (chosen) window.location.reload();
+        });
     });
 }

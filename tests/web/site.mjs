@@ -26,9 +26,12 @@ after(async () => {
 });
 
 // A fresh page in a context of its own (its own storage, service worker and clipboard), the
-// calculator open on it. Every write of an edit box's text is counted by its ID name; every
-// request and every page error is kept.
-export async function open({width = 800, height = 600, mobile = false, scale = 1} = {}) {
+// calculator open on it; on a phone's screen (mobile) with touch, in the browser's language
+// `locale`, without the page's policy (bypassCSP, for injected checks), or with a clipboard the
+// browser refuses (refuseCopy). Every write of an edit box's text is counted by its ID name;
+// every request and every page error is kept.
+export async function open({width = 800, height = 600, mobile = false, scale = 1, locale,
+    bypassCSP = false, refuseCopy = false} = {}) {
     const context = await browser.createBrowserContext();
     await context.overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
         'clipboard-sanitized-write']);
@@ -39,7 +42,12 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
     page.on('pageerror', (error) => page.errors.push(error.message));
     await page.setViewport({width, height, isMobile: mobile, hasTouch: mobile,
         deviceScaleFactor: scale});
-    await page.evaluateOnNewDocument(() => {
+    await page.setBypassCSP(bypassCSP);
+    if (locale) {
+        const session = await page.createCDPSession();
+        await session.send('Emulation.setLocaleOverride', {locale});
+    }
+    await page.evaluateOnNewDocument((refuse) => {
         window.writes = {};
         for (const type of [HTMLInputElement, HTMLTextAreaElement]) {
             const value = Object.getOwnPropertyDescriptor(type.prototype, 'value');
@@ -51,7 +59,11 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
                 },
             });
         }
-    });
+        if (refuse) {
+            navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+            document.execCommand = () => false;
+        }
+    }, refuseCopy);
     page.context = context;
     await start(page, () => page.goto(server.url));
     return page;
