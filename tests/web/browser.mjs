@@ -57,3 +57,12 @@ export async function press(page, keys) {
         await idle(page);
     }
 }
+
+// Takes a test server (tools/serve.mjs) off the network for every page and service worker alike
+// (a page's own offline mode leaves its service worker's requests alone): while its `offline` is
+// set, each new connection is dropped at once.
+export function refuseWhileOffline(served) {
+    served.server.on('connection', (socket) => {
+        if (served.offline) socket.destroy();
+    });
+}

@@ -7,7 +7,7 @@ import {createRequire} from 'node:module';
 import {test} from 'node:test';
 
 import {idle, press} from './browser.mjs';
-import {at, done, focus, open, server, start, texts} from './site.mjs';
+import {at, done, focus, open, server, setOffline, start, texts} from './site.mjs';
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -233,7 +233,7 @@ test('offline after one visit, own files only, nothing stored', async () => {
     await press(page, '1, 0, Tab, 2');
     const response = await page.goto(server.url);
     assert.match(response.headers()['content-security-policy'], /script-src 'self'/);
-    await page.setOfflineMode(true);
+    await setOffline(page, true);
     await start(page, () => page.reload());
     assert.deepEqual(await texts(page), ['', '', '', '', '', '', '']);
     await press(page, '1, 0, Tab, 2');
@@ -247,6 +247,6 @@ test('offline after one visit, own files only, nothing stored', async () => {
         cookies: document.cookie,
     }));
     assert.deepEqual(stored, {local: 0, session: 0, databases: 0, cookies: ''});
-    await page.setOfflineMode(false);
+    await setOffline(page, false);
     await done(page);
 });
