@@ -1,6 +1,6 @@
 // Renders the site at a phone's size for the README: the calculator with both conversions filled.
 //   NODE_PATH=build-web/tests/web/npm/node_modules node docs/render_site.mjs SITE OUT.png
-import {idle, launch, press} from '../tests/web/browser.mjs';
+import {idle, launch, press} from '../tools/browser.mjs';
 import {serve} from '../tools/serve.mjs';
 
 const [site, out] = process.argv.slice(2);

@@ -10,7 +10,7 @@ import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
-import {idle, launch} from '../../tests/web/browser.mjs';
+import {idle, launch} from '../../tools/browser.mjs';
 import {serve} from '../../tools/serve.mjs';
 
 const site = process.argv[2];

@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$(realpath "${1:-build-windows}")
 runs=${2:-5}
-source "$(dirname "$0")/../../tests/win32/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/wine_prefix.sh"
 begin=$(date +%s%N)
 wine_prefix "$build/bench/win32/wineprefix"
 wineserver -w # so that the first start finds no wineserver running

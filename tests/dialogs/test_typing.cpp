@@ -54,11 +54,6 @@ const Script kScripts[] = {
       {nullptr, "Ctrl+V", kBoth}}},
     {"pasted text with a comma, a blank and a micro sign: read up to them",
      {{L, "paste:2,5", kSwrLow}, {S, "paste:1.5 \u00b5", "349.485002 |  | "}}},
-    {"a no-break space is no blank; a character beyond 16 bits ends the number",
-     {{L, "paste:\u00a05", "Infinity |  | The current value is the border case."},
-      {S, "2", "Infinity |  | The current value is the border case."},
-      {D, "paste:5\u00b5", "Infinity | Infinity | The current value is the border case."},
-      {M, "paste:20\U0001d7d9", "Infinity | 8.724232 | "}}},
 };
 
 class Typing : public CalculatorTest, public testing::WithParamInterface<Script> {};

@@ -33,15 +33,12 @@ function send(method, target, extra = '') {
     return new Promise((resolve, reject) => {
         const socket = connect(server.server.address().port, '127.0.0.1');
         const chunks = [];
-        socket.setTimeout(5000,
-            () => socket.destroy(new Error(`no answer to ${method} ${target}`)));
+        socket.setTimeout(5000, () => socket.destroy(new Error(`no answer to ${method} ${target}`)));
         socket.on('data', (chunk) => chunks.push(chunk)).on('error', reject).on('end', () => {
             const [head, ...body] = Buffer.concat(chunks).toString('latin1').split('\r\n\r\n');
             const [status, ...lines] = head.split('\r\n');
-            const headers = Object.fromEntries(lines.map((line) => {
-                const at = line.indexOf(':');
-                return [line.slice(0, at).toLowerCase(), line.slice(at + 1).trim()];
-            }));
+            const headers = Object.fromEntries(lines.map((line) => line.split(/: */))
+                .map(([name, value]) => [name.toLowerCase(), value]));
             resolve({status: Number(status.split(' ')[1]), headers, body: body.join('\r\n\r\n')});
         });
         socket.write(`${method} ${target} HTTP/1.1\r\nHost: localhost\r\n${extra}` +

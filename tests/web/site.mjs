@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import {after, before} from 'node:test';
 
-import {idle, launch, refuseWhileOffline} from './browser.mjs';
+import {idle, launch} from '../../tools/browser.mjs';
 import {serve} from '../../tools/serve.mjs';
 
 const site = process.env.SITE;
@@ -18,15 +18,9 @@ let browser;
 let closeBrowser;
 before(async () => {
     server = await serve(site);
-    refuseWhileOffline(server);
     ({browser, close: closeBrowser} = await launch());
 });
 
-export async function setOffline(page, offline) {
-    server.offline = offline;
-    if (offline) server.server.closeAllConnections();
-    await page.setOfflineMode(offline);
-}
 after(async () => {
     await closeBrowser();
     server.server.close();

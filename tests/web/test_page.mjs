@@ -1,13 +1,13 @@
 // The page for each reader: the layout on each screen (a phone's reflowed, a desktop's classic),
 // forced colours, dark, what a screen reader finds and hears, the keypad, touch, a copy the
-// browser refuses, input beyond a box's size, the program stopping, and a reload offline.
+// browser refuses, input beyond a box's size, and the program stopping.
 //   node tests/web/test_page.mjs    with SITE and NODE_PATH as for test_site.mjs
 import assert from 'node:assert/strict';
 import {createRequire} from 'node:module';
 import {test} from 'node:test';
 
-import {idle, press} from './browser.mjs';
-import {at, done, focus, open, server, setOffline, start, texts} from './site.mjs';
+import {idle, press} from '../../tools/browser.mjs';
+import {at, done, focus, open, start, texts} from './site.mjs';
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -36,6 +36,11 @@ const measure = (page) => page.evaluate(() => {
     };
 });
 
+// The boxes ask for the keypad of digits and a point where the browser's language writes a
+// point (as on the phones above), for the text keyboard where it writes a comma, which would end
+// the number.
+const keypads = (page) => page.evaluate(() => [...document.querySelectorAll('input.edit')]
+    .map((el) => el.readOnly || el.inputMode).join());
 // A phone reflows each window into the screen's width, every target large enough for a finger,
 // the boxes' text large enough that no phone zooms in, in template order, the push buttons apart
 // at the bottom; a desktop keeps the classic window, every static text within its box.
@@ -65,11 +70,23 @@ for (const [name, screen] of screens) {
             const [[, firstRight, firstShown], [secondLeft, , secondShown]] = m.buttons;
             assert.ok(secondLeft - firstRight >= 16 && firstShown && secondShown, where);
         }
-        if (screen.mobile) { // a finger types
+        if (screen.mobile) { // a finger types, reaches the window menu, long-presses a label
             await press(page, 'Esc');
+            assert.equal(await keypads(page), 'decimal,decimal,true,decimal,decimal,true');
             await page.tap(at('IDC_SWR_LOSS'));
             await press(page, '5, Tab, 2, 0');
             assert.equal((await texts(page))[5], '8.724232');
+            await page.tap('#IDD_CALCULATOR .sysicon');
+            assert.deepEqual(await page.$$eval('#IDD_CALCULATOR .menu [role=menuitem]', (items) =>
+                items.map((item) => item.getBoundingClientRect().height >= 44)), [true, true]);
+            await page.tap('#IDD_CALCULATOR .caption');
+            assert.equal(await page.evaluate(() => {
+                const label = document.querySelector('#IDD_CALCULATOR label');
+                label.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch',
+                    bubbles: true}));
+                label.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true}));
+                return document.querySelector('#IDD_CALCULATOR .menu').hidden;
+            }), true);
         }
         await done(page);
     });
@@ -163,33 +180,9 @@ test('what a screen reader finds and hears', async () => {
     await done(page);
 });
 
-// The boxes ask for the keypad of digits and a point where the browser's language writes a
-// point, for the text keyboard where it writes a comma (which would end the number).
-for (const [locale, keypad] of [['en-US', 'decimal'], ['de-DE', '']]) {
-    test(`the keypad in ${locale}: "${keypad}"`, async () => {
-        const page = await open({locale});
-        assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('input.edit')]
-            .map((el) => el.readOnly || el.inputMode)), [keypad, keypad, true, keypad, keypad, true]);
-        await done(page);
-    });
-}
-
-// A finger reaches the window menu from the title bar's icon, its items large enough; a long
-// press on a label opens no menu.
-test('touch: the window menu from the icon, none from a long press', async () => {
-    const page = await open({width: 360, height: 640, mobile: true});
-    await page.tap('#IDD_CALCULATOR .sysicon');
-    const items = await page.$$eval('#IDD_CALCULATOR .menu [role=menuitem]', (list) =>
-        list.map((item) => item.getBoundingClientRect().height));
-    assert.ok(items.length === 2 && items.every((h) => h >= 44), String(items));
-    await page.tap('#IDD_CALCULATOR .caption');
-    const opened = await page.evaluate(() => {
-        const label = document.querySelector('#IDD_CALCULATOR label');
-        label.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch', bubbles: true}));
-        label.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true}));
-        return !document.querySelector('#IDD_CALCULATOR .menu').hidden;
-    });
-    assert.equal(opened, false);
+test('the keypad where the language writes a comma', async () => {
+    const page = await open({locale: 'de-DE'});
+    assert.equal(await keypads(page), ',,true,,,true');
     await done(page);
 });
 
@@ -221,32 +214,5 @@ test('a refused copy, too much text, the program stopping', async () => {
         document.getElementById('ended').hidden, document.activeElement.id]),
     ['Varnholt Calculator has stopped.', false, 'restart']);
     page.errors = page.errors.filter((e) => !/a test/.test(e));
-    await done(page);
-});
-
-// After one visit the site comes from its service worker: a reload without a network shows the
-// calculator, and it computes. The page asks for its own files only, under its policy, and keeps
-// nothing of what was typed.
-test('offline after one visit, own files only, nothing stored', async () => {
-    const page = await open();
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await press(page, '1, 0, Tab, 2');
-    const response = await page.goto(server.url);
-    assert.match(response.headers()['content-security-policy'], /script-src 'self'/);
-    await setOffline(page, true);
-    await start(page, () => page.reload());
-    assert.deepEqual(await texts(page), ['', '', '', '', '', '', '']);
-    await press(page, '1, 0, Tab, 2');
-    assert.equal((await texts(page))[2], '47.712125');
-    const origin = new URL(server.url).origin;
-    assert.deepEqual(page.requests.filter((url) => new URL(url).origin !== origin), []);
-    const stored = await page.evaluate(async () => ({
-        local: localStorage.length,
-        session: sessionStorage.length,
-        databases: (await indexedDB.databases()).length,
-        cookies: document.cookie,
-    }));
-    assert.deepEqual(stored, {local: 0, session: 0, databases: 0, cookies: ''});
-    await setOffline(page, false);
     await done(page);
 });

@@ -10,7 +10,7 @@ import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {after, before, test} from 'node:test';
 
-import {idle, launch, press, refuseWhileOffline} from './browser.mjs';
+import {idle, launch, press, refuseWhileOffline} from '../../tools/browser.mjs';
 import {serve} from '../../tools/serve.mjs';
 
 const top = mkdtempSync(join(tmpdir(), 'varnholt-copies-'));
@@ -54,9 +54,13 @@ const update = (page) => page.evaluate(() => navigator.serviceWorker.getRegistra
         });
     }))));
 
+// After one visit a copy comes from its worker without a network, and computes; it asks for its
+// own files only and keeps nothing of what was typed.
 test('a copy of the site keeps another copy\'s build', async () => {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
+    const requests = [];
+    page.on('request', (request) => requests.push(new URL(request.url()).origin));
     await visit(page, 'a');
     await visit(page, 'b');
     server.offline = true;
@@ -67,6 +71,10 @@ test('a copy of the site keeps another copy\'s build', async () => {
         await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
         await idle(page);
         assert.equal(await computes(page), '47.712125');
+        assert.deepEqual(new Set(requests), new Set([new URL(server.url).origin]));
+        assert.deepEqual(await page.evaluate(async () => [localStorage.length,
+            sessionStorage.length, (await indexedDB.databases()).length, document.cookie]),
+        [0, 0, 0, '']);
     } finally {
         server.offline = false;
         await context.close();

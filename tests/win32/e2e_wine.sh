@@ -9,7 +9,7 @@ set -u
 exe=$(readlink -f "$1")
 layout_exe=$(readlink -f "$2")
 prefix=$(readlink -f "$3")
-source "$(dirname "$0")/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/wine_prefix.sh"
 
 # The calculator dialog's size in dialog units, as its template gives it: the base units follow
 # from it and the client area's size in pixels. Windows' "MS Sans Serif" 8 at 96 DPI gives

@@ -2,30 +2,13 @@
 // shows it, for the end-to-end test to check (xdotool sees top-level windows only):
 //   window WIDTH HEIGHT client WIDTH HEIGHT
 //   child CLASS ID KIND X Y WIDTH HEIGHT        one line a child, in client coordinates
-// KIND is what a static control shows (text, icon, bitmap, frame) and "-" for other classes.
+// KIND is "bitmap" for a static control that shows a picture, "-" for any other.
 // Exits 1 when there is no such window.
 #include <windows.h>
 
 #include <cstdio>
 
 namespace {
-
-const char* StaticKind(LONG style) {
-    switch (style & SS_TYPEMASK) {
-    case SS_ICON:
-        return "icon";
-    case SS_BITMAP:
-        return "bitmap";
-    case SS_LEFT:
-    case SS_CENTER:
-    case SS_RIGHT:
-    case SS_LEFTNOWORDWRAP:
-    case SS_SIMPLE:
-        return "text";
-    default:
-        return "frame";
-    }
-}
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
     // Direct children only: a control's own children (an edit box's scroll bar) are no layout.
@@ -38,10 +21,11 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
     GetWindowRect(child, &rect);
     MapWindowPoints(HWND_DESKTOP, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect),
                     2);
-    const bool isStatic = lstrcmpiA(className, "Static") == 0;
+    const bool picture = lstrcmpiA(className, "Static") == 0 &&
+                         (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
     std::printf("child %s %d %s %ld %ld %ld %ld\n", className, GetDlgCtrlID(child),
-                isStatic ? StaticKind(GetWindowLongW(child, GWL_STYLE)) : "-", rect.left, rect.top,
-                rect.right - rect.left, rect.bottom - rect.top);
+                picture ? "bitmap" : "-", rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top);
     return TRUE;
 }
 

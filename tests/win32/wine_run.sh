@@ -4,7 +4,7 @@
 # --xvfb: on a private X server of its own, for a program that makes windows (Wine makes none
 # without one). The prefix's wineserver is ended afterwards, and the X server.
 set -u
-source "$(dirname "$0")/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/wine_prefix.sh"
 prefix=$1
 shift
 xvfb='' display=''

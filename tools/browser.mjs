@@ -1,6 +1,6 @@
-// Shared by the site's test and benchmarks: Debian's Chromium, headless, in a profile of its own
-// that is removed afterwards, with nothing of its own going to the network; and keys pressed by
-// name, waiting each time until the calculator has carried them out.
+// Shared by the site's tests, its benchmarks and the README's picture: Debian's Chromium,
+// headless, in a profile of its own that is removed afterwards, with nothing of its own going to
+// the network; keys pressed by name, waiting until the calculator has carried them out.
 import {mkdtempSync, rmSync} from 'node:fs';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
