@@ -11,7 +11,9 @@ void CDialogWindowDeleter::operator()(CDialogWindow* window) const {
     delete window;
 }
 
-CDialogWindow* CDialog::Window() {
+// Not inlined into its callers: a backend that instruments the modal runs (the web's, with
+// Asyncify) can then leave the making of a window alone.
+[[gnu::noinline]] CDialogWindow* CDialog::Window() {
     if (!m_window) {
         const DialogTemplate* dialogTemplate = AfxGetModule().FindDialog(m_nIDTemplate);
         if (dialogTemplate == nullptr) {

@@ -107,7 +107,7 @@ export async function serve(dir, port = 0) {
     return {server, url, bytes};
 }
 
-if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+if (process.argv[1] && import.meta.url === pathToFileURL(process.argv[1]).href) {
     if (!process.argv[2]) {
         console.error('usage: node serve.mjs DIR [PORT]');
         process.exit(2);

@@ -6,20 +6,20 @@
 #include "web_resources.h"
 #include "web_text_metrics.h"
 
-#include <set>
+#include <algorithm>
 
 namespace {
 
 // The window elements' ids in use: a dialog's name, or for a second window of the same dialog
 // its name and a number, so that no two elements of the page share an id.
-std::set<std::string> g_ids;
+std::vector<std::string> g_ids;
 
 std::string UniqueId(const std::string& name) {
     std::string id = name;
-    for (int n = 2; g_ids.count(id); ++n) {
+    for (int n = 2; std::count(g_ids.begin(), g_ids.end(), id); ++n) {
         id = name + "-" + std::to_string(n);
     }
-    g_ids.insert(id);
+    g_ids.push_back(id);
     return id;
 }
 
@@ -96,7 +96,7 @@ CDialogWindow::CDialogWindow(CDialog& dialog, const DialogTemplate& dialogTempla
 
 CDialogWindow::~CDialogWindow() {
     web_window_remove(m_node.window);
-    g_ids.erase(m_id);
+    g_ids.erase(std::find(g_ids.begin(), g_ids.end(), m_id));
     m_dialog.AttachWindow(nullptr);
 }
 
@@ -155,7 +155,8 @@ void CDialogWindow::DialogKey(enum DialogKey key, int focused, char32_t characte
     if (action.kind == KeyAction::Command) {
         m_dialog.OnCommand(action.id, action.code);
     } else if (action.kind == KeyAction::Focus) {
-        web_focus(m_node.window, action.control, 1);
+        // The first focus of an opening needs no scrolling: the window shows from its top.
+        web_focus(m_node.window, action.control, 1, m_speaking);
     }
 }
 

@@ -50,8 +50,9 @@ void web_image(int window, int control, int cssWidth, int cssHeight, int width, 
 // Draws an image at (x, y) in a window's client area, over the controls.
 void web_paint(int window, int x, int y, int width, int height, const std::uint8_t* pixels);
 
-// Gives a control the focus; an edit box reached by a key selects its text (`select`).
-void web_focus(int window, int control, int select);
+// Gives a control the focus; an edit box reached by a key selects its text (`select`); with
+// `scroll`, the control is brought into view.
+void web_focus(int window, int control, int select, int scroll);
 int web_enabled(int window, int control);
 void web_enable(int window, int control, int enabled);
 // The text of an edit box or a window's caption, allocated with malloc; and set as one change,

@@ -42,12 +42,14 @@ mergeInto(LibraryManager.library, {
 
     web_base_units__deps: ['$WebDom'],
     web_base_units: function() {
-        // Measured in the style of a window's client area, as the style sheet sets it. The font
-        // is put together from its parts: where colours are forced, the shorthand reads empty.
-        const probe = WebDom.make('div', 'window', document.body);
-        const style = getComputedStyle(WebDom.make('div', 'client', probe));
+        // Measured in the style of a window's client area, as the style sheet sets it: a window
+        // the page already shows, or else one made for the purpose. The font is put together
+        // from its parts: where colours are forced, the shorthand reads empty.
+        const shown = document.querySelector('.window > .client');
+        const probe = shown ? null : WebDom.make('div', 'window', document.body);
+        const style = getComputedStyle(shown || WebDom.make('div', 'client', probe));
         const font = [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
-        probe.remove();
+        if (probe) probe.remove();
         WebDom.measure = document.createElement('canvas').getContext('2d');
         WebDom.measure.font = font;
         let letters = 0;
@@ -94,12 +96,18 @@ mergeInto(LibraryManager.library, {
         vh.controls.forEach(function(control, i) { WebDom.place(control, at, i + 1); });
         // The keypad of digits and a point where this browser's language writes a point; the
         // text keyboard, which has the point in every language, where it writes a comma (which
-        // would end the number).
-        if (new Intl.NumberFormat().format(1.5) === '1.5') {
+        // would end the number). Asking the language costs a start-up task, so it is asked
+        // when a box is first pressed or reached, before the keyboard shows.
+        const keypad = function() {
+            el.removeEventListener('pointerdown', keypad, true);
+            el.removeEventListener('focusin', keypad, true);
+            if (new Intl.NumberFormat().format(1.5) !== '1.5') return;
             el.querySelectorAll('input.edit:not([readonly])').forEach(function(box) {
                 box.inputMode = 'decimal';
             });
-        }
+        };
+        el.addEventListener('pointerdown', keypad, true);
+        el.addEventListener('focusin', keypad, true);
         WebEvents.listen(vh);
         WebDom.windows.push(vh);
         return WebDom.windows.length - 1;
@@ -141,8 +149,8 @@ mergeInto(LibraryManager.library, {
     },
 
     web_focus__deps: ['$WebDom', '$WebEvents'],
-    web_focus: function(window, control, select) {
-        WebEvents.focus(WebDom.control(window, control), select);
+    web_focus: function(window, control, select, scroll) {
+        WebEvents.focus(WebDom.control(window, control), select, scroll);
     },
 
     web_enabled__deps: ['$WebDom'],

@@ -35,12 +35,13 @@ mergeInto(LibraryManager.library, {
 
         pointer: '',    // the kind of the last pointer pressed: mouse, pen or touch
 
-        // Focus from the keyboard: an edit box selects all of its text, as in a dialog. The box
-        // is brought into view where the window scrolls (a phone's, above its keyboard).
-        focus: function(el, select) {
+        // Focus from the keyboard: an edit box selects all of its text, as in a dialog; with
+        // `scroll`, the control is brought into view where the window scrolls (a phone's, above
+        // its keyboard).
+        focus: function(el, select, scroll) {
             el.focus({preventScroll: true});
             if (select && el.classList.contains('edit')) el.select();
-            el.scrollIntoView({block: 'nearest'});
+            if (scroll) el.scrollIntoView({block: 'nearest'});
         },
 
         listen: function(vh) {

@@ -3,9 +3,36 @@
 // a new version.
 
 // The WebAssembly's name carries its content's hash; the page names the one of its own build.
+// It is fetched once the page has painted its first window (already in the page), so that the
+// first paint waits for nothing but the page and its style sheet.
+const wasmName = document.currentScript && document.currentScript.dataset.wasm;
 Module['locateFile'] = function(path, prefix) {
-    const wasm = document.querySelector('link[rel=preload][as=fetch]');
-    return path.endsWith('.wasm') && wasm ? wasm.href : prefix + path;
+    return path.endsWith('.wasm') && wasmName ? prefix + wasmName : prefix + path;
+};
+function afterFirstPaint(start) {
+    let started = false;
+    const go = function() {
+        if (!started) start();
+        started = true;
+    };
+    if (window.PerformanceObserver && PerformanceObserver.supportedEntryTypes.includes('paint')) {
+        new PerformanceObserver(function(list, observer) {
+            if (list.getEntriesByName('first-contentful-paint').length) {
+                observer.disconnect();
+                setTimeout(go);
+            }
+        }).observe({type: 'paint', buffered: true});
+    }
+    // A page loaded out of sight paints nothing until it is shown; it starts all the same.
+    window.addEventListener('load', function() { setTimeout(go, 1000); });
+}
+Module['instantiateWasm'] = function(imports, started) {
+    afterFirstPaint(function() {
+        WebAssembly.instantiateStreaming(fetch(Module['locateFile']('.wasm', '')), imports)
+            .then(function(made) { started(made.instance, made.module); })
+            .catch(function(error) { Module['onAbort'](error); });
+    });
+    return {};
 };
 
 // The calculator's window goes; the page says what happened and offers to start it again.

@@ -21,18 +21,15 @@ add_custom_command(OUTPUT ${first_window}/window.html ${first_window}/layout.css
     COMMENT "Laying out the page's first window"
     VERBATIM)
 
-# The app's icons, from the icon's drawing (res/CMakeLists.txt renders it): as they are, and
-# within the circle that a home screen's shapes keep (maskable).
+# The app's icons, from the icon's drawing (res/CMakeLists.txt renders it): the page's own at 192
+# pixels, and the app's at 512, its drawing within the circle that a home screen's shapes keep
+# (maskable), which also serves where any icon will do.
 file(READ ${PROJECT_SOURCE_DIR}/res/art/varnholt.svg drawing)
 string(REGEX REPLACE "^.*<svg[^>]*>(.*)</svg>.*$" "\\1" VARNHOLT_ICON_DRAWING "${drawing}")
 configure_file(${site_source}/maskable-icon.svg.in ${CMAKE_BINARY_DIR}/page/maskable-icon.svg @ONLY)
-set(site_icons)
-foreach(size 192 512)
-    varnholt_render_icon(${size} ${site_dir}/icon-${size}.png)
-    varnholt_render_icon(${size} ${site_dir}/icon-maskable-${size}.png
-        ${CMAKE_BINARY_DIR}/page/maskable-icon.svg)
-    list(APPEND site_icons icon-${size}.png icon-maskable-${size}.png)
-endforeach()
+varnholt_render_icon(192 ${site_dir}/icon-192.png)
+varnholt_render_icon(512 ${site_dir}/icon-512.png ${CMAKE_BINARY_DIR}/page/maskable-icon.svg)
+set(site_icons icon-192.png icon-512.png)
 list(TRANSFORM site_icons PREPEND ${site_dir}/ OUTPUT_VARIABLE site_icon_files)
 
 set(site_styles ${PROJECT_SOURCE_DIR}/framework/web/web_style.css ${site_source}/page.css
