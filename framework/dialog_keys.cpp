@@ -76,14 +76,9 @@ KeyAction DialogKeyAction(const ResolvedDialog& dialog, DialogKey key, int focus
     return {};
 }
 
-std::vector<WindowMenuItem> StandardWindowMenu(const ResolvedDialog& dialog, bool canMinimize) {
-    std::vector<WindowMenuItem> items;
-    if (!dialog.windowMenu) {
-        return items;
-    }
+void AppendStandardWindowMenu(CMenu& menu, const ResolvedDialog& dialog, bool canMinimize) {
     if (dialog.minimizeBox && canMinimize) {
-        items.push_back({SC_MINIMIZE, "Mi&nimize"});
+        menu.AppendMenu(MF_STRING, SC_MINIMIZE, "Mi&nimize");
     }
-    items.push_back({SC_CLOSE, "&Close"});
-    return items;
+    menu.AppendMenu(MF_STRING, SC_CLOSE, "&Close");
 }

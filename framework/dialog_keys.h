@@ -3,6 +3,7 @@
 // manager of its own.
 #pragma once
 
+#include "cmenu.h"
 #include "resolved_dialog.h"
 
 #include <functional>
@@ -39,10 +40,7 @@ struct KeyAction {
 KeyAction DialogKeyAction(const ResolvedDialog& dialog, DialogKey key, int focused,
                           const std::function<bool(int)>& enabled, std::string_view character = {});
 
-// The window menu's own items, before any the program appends: Minimize where the window has a
-// minimize box and `canMinimize` (a window system that can show a window minimized), and Close.
-struct WindowMenuItem {
-    UINT command;
-    const char* text;
-};
-std::vector<WindowMenuItem> StandardWindowMenu(const ResolvedDialog& dialog, bool canMinimize);
+// Appends the window menu's own items to `menu`, before any the program appends: Minimize where
+// the window has a minimize box and `canMinimize` (a window system that can show a window
+// minimized), and Close.
+void AppendStandardWindowMenu(CMenu& menu, const ResolvedDialog& dialog, bool canMinimize);

@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
     AfxRegisterModule(&ProgramModule());
 
     RatioReporter reporter({{"Keystroke", "KeystrokeBaseline", 3.0},
-                            {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.2}},
+                            {"StartupToFirstPaint", "StartupToFirstPaintBaseline", 1.1}},
                            argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

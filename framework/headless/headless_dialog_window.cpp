@@ -66,9 +66,7 @@ CMenu* CDialogWindow::SystemMenu() {
     }
     if (m_systemMenu.m_hMenu == nullptr) {
         m_systemMenu.m_hMenu = &m_menu;
-        for (const WindowMenuItem& item : StandardWindowMenu(m_layout, true)) {
-            m_systemMenu.AppendMenu(MF_STRING, item.command, item.text);
-        }
+        AppendStandardWindowMenu(m_systemMenu, m_layout, true);
     }
     return &m_systemMenu;
 }

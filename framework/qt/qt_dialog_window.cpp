@@ -77,9 +77,7 @@ CMenu* CDialogWindow::SystemMenu() {
                 Qt::QueuedConnection);
         });
         m_systemMenu.m_hMenu = menu;
-        for (const WindowMenuItem& item : StandardWindowMenu(m_layout, true)) {
-            m_systemMenu.AppendMenu(MF_STRING, item.command, item.text);
-        }
+        AppendStandardWindowMenu(m_systemMenu, m_layout, true);
     }
     return &m_systemMenu;
 }

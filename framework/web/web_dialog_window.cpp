@@ -180,9 +180,7 @@ CMenu* CDialogWindow::SystemMenu() {
         web_menu_reset(m_node.window);
         m_systemMenu.m_hMenu = &m_node;
         // A page cannot be minimized: Close is the window menu's own command.
-        for (const WindowMenuItem& item : StandardWindowMenu(m_layout, false)) {
-            m_systemMenu.AppendMenu(MF_STRING, item.command, item.text);
-        }
+        AppendStandardWindowMenu(m_systemMenu, m_layout, false);
     }
     return &m_systemMenu;
 }

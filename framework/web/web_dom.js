@@ -35,7 +35,8 @@ mergeInto(LibraryManager.library, {
             else delete el.dataset.mnemonic;
         },
         draw: function(canvas, x, y, width, height, pixels) {
-            const data = new Uint8ClampedArray(HEAPU8.subarray(pixels, pixels + width * height * 4));
+            const data =
+                new Uint8ClampedArray(HEAPU8.subarray(pixels, pixels + width * height * 4));
             canvas.getContext('2d').putImageData(new ImageData(data, width, height), x, y);
         },
     },
@@ -48,7 +49,8 @@ mergeInto(LibraryManager.library, {
         const shown = document.querySelector('.window > .client');
         const probe = shown ? null : WebDom.make('div', 'window', document.body);
         const style = getComputedStyle(shown || WebDom.make('div', 'client', probe));
-        const font = [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
+        const font =
+            [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
         if (probe) probe.remove();
         WebDom.measure = document.createElement('canvas').getContext('2d');
         WebDom.measure.font = font;

@@ -1,6 +1,7 @@
 // The web backend's events: what the page reports to the dialogs, one event at a time through
 // web_next_event, on which a dialog's modal run waits (with Asyncify); the dialog keys, which
-// the C++ side carries out; the windows' showing and hiding; the end of the program. The events' numbers are WebProtocol's (made from the C++ headers).
+// the C++ side carries out; the windows' showing and hiding; the end of the program. The
+// events' numbers are WebProtocol's (made from the C++ headers).
 mergeInto(LibraryManager.library, {
     $WebEvents__deps: ['$WebDom', '$WebMenu', '$WebProtocol'],
     $WebEvents: {

@@ -33,7 +33,8 @@ function send(method, target, extra = '') {
     return new Promise((resolve, reject) => {
         const socket = connect(server.server.address().port, '127.0.0.1');
         const chunks = [];
-        socket.setTimeout(5000, () => socket.destroy(new Error(`no answer to ${method} ${target}`)));
+        const fail = () => socket.destroy(new Error(`no answer to ${method} ${target}`));
+        socket.setTimeout(5000, fail);
         socket.on('data', (chunk) => chunks.push(chunk)).on('error', reject).on('end', () => {
             const [head, ...body] = Buffer.concat(chunks).toString('latin1').split('\r\n\r\n');
             const [status, ...lines] = head.split('\r\n');

@@ -61,7 +61,8 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
             });
         }
         if (refuse) {
-            navigator.clipboard.writeText = () => Promise.reject(new DOMException('', 'NotAllowedError'));
+            navigator.clipboard.writeText = () =>
+                Promise.reject(new DOMException('', 'NotAllowedError'));
             document.execCommand = () => false;
         }
     }, refuseCopy);

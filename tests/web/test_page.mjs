@@ -31,7 +31,8 @@ const measure = (page) => page.evaluate(() => {
             el.scrollHeight > el.clientHeight + 1 || el.scrollWidth > el.clientWidth + 1)
             .map((el) => el.id),
         tops: [...win.querySelectorAll('.edit')].map((el) => rect(el).top),
-        buttons: buttons.map((r) => [Math.round(r.left), Math.round(r.right), r.bottom <= innerHeight]),
+        buttons: buttons.map((r) =>
+            [Math.round(r.left), Math.round(r.right), r.bottom <= innerHeight]),
         classic: getComputedStyle(win.querySelector('.edit')).position === 'absolute',
     };
 });
@@ -111,7 +112,8 @@ test('forced colours, light and dark', async () => {
         const item = getComputedStyle(document.activeElement);
         const probe = document.body.appendChild(document.createElement('i'));
         probe.style.background = 'Highlight';
-        return [item.outlineStyle, item.backgroundColor === getComputedStyle(probe).backgroundColor];
+        return [item.outlineStyle,
+            item.backgroundColor === getComputedStyle(probe).backgroundColor];
     }), ['solid', true]);
     for (const scheme of ['light', 'dark']) {
         await session.send('Emulation.setEmulatedMedia',
@@ -134,7 +136,8 @@ test('forced colours, light and dark', async () => {
                 edges: [...document.querySelectorAll('#IDD_CALCULATOR .edit')].map((el) => {
                     const style = getComputedStyle(el);
                     const edge = luminance(style.borderTopColor);
-                    return Math.min(ratio(edge, face), ratio(edge, luminance(style.backgroundColor)));
+                    const field = luminance(style.backgroundColor);
+                    return Math.min(ratio(edge, face), ratio(edge, field));
                 })};
         });
         assert.deepEqual(result.violations, [], scheme);
@@ -172,7 +175,7 @@ test('what a screen reader finds and hears', async () => {
     assert.deepEqual(await heard(), ['status', 'polite', '']);
     await press(page, 'Tab, 2');
     assert.deepEqual(await heard(), ['status', 'polite', 'dB/100m: 95.424251']);
-    assert.equal(await page.evaluate(() => document.querySelectorAll('label:not([for])').length), 0);
+    assert.equal(await page.$$eval('label:not([for])', (labels) => labels.length), 0);
     await press(page, 'Esc');
     const ended = await page.accessibility.snapshot({root: await page.$('#ended')});
     assert.deepEqual([ended.role, ended.children[0].role, ended.children[0].level],

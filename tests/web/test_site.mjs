@@ -32,7 +32,8 @@ test('typing and pasting: only changed outputs are written, once', async () => {
             !id.match(/LENGTH|LOSS_SWR|SWR_LOSS/)).map((id) => [id, 1]));
         assert.deepEqual(await page.evaluate(() => window.writes), written, `after ${keys}`);
     }
-    assert.deepEqual(await texts(page), ['5', '1.5', '139.794001', '2,5 µ', '10', '43.437123', '']);
+    assert.deepEqual(await texts(page),
+        ['5', '1.5', '139.794001', '2,5 µ', '10', '43.437123', '']);
     await done(page);
 });
 
@@ -124,12 +125,12 @@ describe('About box', () => {
                 await page.click(at('IDC_COPY'));
                 await idle(page);
             } else if (keys === 'disabled') {
-                await page.evaluate(() => { document.querySelector('[data-id=IDOK]').disabled = true; });
+                await page.$eval(at('IDOK'), (ok) => { ok.disabled = true; });
                 await press(page, 'Return');
             } else {
                 await press(page, keys);
             }
-            assert.equal(await page.evaluate(() => !!document.querySelector('dialog[open]')), stays);
+            assert.equal(await page.$$eval('dialog[open]', (open) => open.length > 0), stays);
             assert.equal(await clipboard(page), copies ? address : 'before');
             if (stays) await press(page, 'Esc');
             assert.equal(await where(page), returnsTo);

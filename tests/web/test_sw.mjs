@@ -81,7 +81,7 @@ test('a copy of the site keeps another copy\'s build', async () => {
     }
 });
 
-test('a new build, uploaded file by file, is offered once whole and taken when chosen', async () => {
+test('a new build uploaded file by file is offered once whole, taken when chosen', async () => {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     const errors = [];
