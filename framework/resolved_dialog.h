@@ -15,7 +15,7 @@
 struct ResolvedControl {
     ControlKind kind = ControlKind::StaticText;
     UINT id = IDC_STATIC; // IDC_STATIC for a control that is never addressed
-    std::string idName;   // "IDC_LOSS_LENGTH"; empty for IDC_STATIC
+    std::string idName;   // the ID's name, "IDC_NAME"; empty for IDC_STATIC
     std::string text;     // the template's text, markers and all, as GetWindowText gives it
     MnemonicText label;   // the text as shown, with its mnemonic (none with SS_NOPREFIX)
     CRect rect;           // static texts fitted to the font; images at their own size

@@ -1,8 +1,8 @@
 // The vocabulary that dialog templates and dialogs are written in: types, handles, style bits,
 // dialog results, messages, notification codes and system commands, with the values of the
-// Windows SDK. The build's window system supplies it through window_system.h, which CMake makes
-// from VARNHOLT_BACKEND: on Windows the system's own headers, elsewhere win_values.h with the
-// backend's own handle types.
+// Windows SDK. The backend supplies it through window_system.h, which CMake makes for each
+// backend (afx_add_backend): on Windows the system's own headers, elsewhere win_values.h with
+// the backend's own handle types.
 #pragma once
 
 #include "window_system.h"
