@@ -17,11 +17,10 @@ const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const measure = (page) => page.evaluate(() => {
     const win = document.querySelector('dialog[open]') || document.getElementById('IDD_CALCULATOR');
     const rect = (el) => el.getBoundingClientRect();
-    const targets = [...win.querySelectorAll('input, textarea, button')].filter((el) =>
-        rect(el).width > 0);
     const buttons = [...win.querySelectorAll('.client > .button')].map(rect);
     return {
-        small: targets.filter((el) => rect(el).width < 44 || rect(el).height < 44)
+        small: [...win.querySelectorAll('input, textarea, button')].filter((el) =>
+            rect(el).width > 0 && (rect(el).width < 44 || rect(el).height < 44))
             .map((el) => el.dataset.id || el.className),
         text: Math.min(...[...win.querySelectorAll('.edit')].map((el) =>
             parseFloat(getComputedStyle(el).fontSize))),
@@ -77,6 +76,10 @@ for (const [name, screen] of screens) {
             await page.tap(at('IDC_SWR_LOSS'));
             await press(page, '5, Tab, 2, 0');
             assert.equal((await texts(page))[5], '8.724232');
+            await page.setViewport({...page.viewport(), height: 300}); // the keyboard shown
+            await press(page, 'Shift+Tab, Tab'); // the box typed into stays above it and the bar
+            assert.ok(await page.$eval(at('IDC_SWR_LENGTH'), (box) =>
+                box.getBoundingClientRect().bottom <= innerHeight - 56));
             await page.tap('#IDD_CALCULATOR .sysicon');
             assert.deepEqual(await page.$$eval('#IDD_CALCULATOR .menu [role=menuitem]', (items) =>
                 items.map((item) => item.getBoundingClientRect().height >= 44)), [true, true]);

@@ -40,7 +40,6 @@ test('typing and pasting: only changed outputs are written, once', async () => {
 describe('keys', () => {
     const rows = [
         ['IDC_LOSS_SWR', 'Return', 'IDC_LOSS_SWR'],
-        ['IDC_MESSAGES', 'Num+Enter', 'IDC_MESSAGES'],
         ['IDCANCEL', 'Return', 'ended'],
         ['IDCANCEL', 'Space', 'ended'],
         ['IDC_LOSS_LENGTH', 'Esc', 'ended'],
