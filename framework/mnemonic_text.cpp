@@ -1,13 +1,6 @@
 #include "mnemonic_text.h"
 
-namespace {
-
-// The length of the UTF-8 character that starts with byte `lead`.
-std::size_t CharacterLength(unsigned char lead) {
-    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
-
-} // namespace
+#include "utf8.h"
 
 std::string_view MnemonicText::Before() const {
     return std::string_view(shown).substr(0, mnemonic.empty() ? shown.size() : at);
@@ -15,7 +8,7 @@ std::string_view MnemonicText::Before() const {
 
 std::string_view MnemonicText::Key() const {
     return mnemonic.empty() ? std::string_view()
-                            : std::string_view(shown).substr(at, CharacterLength(shown[at]));
+                            : std::string_view(shown).substr(at, Utf8CharacterLength(shown[at]));
 }
 
 std::string_view MnemonicText::After() const {
@@ -36,7 +29,7 @@ MnemonicText ParseMnemonic(std::string_view text, bool noPrefix) {
         }
         if (text[i] != '&' && out.mnemonic.empty()) {
             out.at = out.shown.size();
-            out.mnemonic = MnemonicKey(text.substr(i, CharacterLength(text[i])));
+            out.mnemonic = MnemonicKey(text.substr(i, Utf8CharacterLength(text[i])));
         }
         out.shown += text[i];
     }

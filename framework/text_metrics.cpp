@@ -1,12 +1,10 @@
 #include "text_metrics.h"
 
+#include "utf8.h"
+
 #include <string>
 
 namespace {
-
-std::size_t CharacterLength(unsigned char lead) {
-    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
 
 // The number of lines one paragraph (no line breaks) takes at `width`: words are laid out one
 // after another while they fit, as a browser or a label wraps them.
@@ -31,14 +29,14 @@ int ParagraphLines(const TextMetrics& metrics, std::string_view paragraph, int w
         // A word wider than the line is broken between characters.
         while (metrics.TextWidth(line) > width && line.size() > 1) {
             std::size_t fits = 0;
-            for (std::size_t next = CharacterLength(line[0]); next < line.size();
-                 next += CharacterLength(line[next])) {
+            for (std::size_t next = Utf8CharacterLength(line[0]); next < line.size();
+                 next += Utf8CharacterLength(line[next])) {
                 if (metrics.TextWidth(std::string_view(line).substr(0, next)) > width) {
                     break;
                 }
                 fits = next;
             }
-            fits = fits ? fits : CharacterLength(line[0]);
+            fits = fits ? fits : Utf8CharacterLength(line[0]);
             line.erase(0, fits);
             ++lines;
         }

@@ -51,6 +51,9 @@ struct HeadlessWindow {
 
     std::size_t SelectionStart() const { return anchor < caret ? anchor : caret; }
     std::size_t SelectionEnd() const { return anchor < caret ? caret : anchor; }
+    std::string Selection() const {
+        return text.substr(SelectionStart(), SelectionEnd() - SelectionStart());
+    }
 };
 
 // A key as a user presses it: a character ("5", "a", "µ") or a key's name ("Tab", "Return",

@@ -1,6 +1,7 @@
 // An edit box's own keys in the headless backend: typing, deleting, the caret and selection, and
 // the clipboard, as a one-line edit box of the desktop carries them out.
 #include "headless_input.h"
+#include "utf8.h"
 
 namespace {
 
@@ -8,27 +9,23 @@ namespace {
 // desktops' edit boxes do.
 constexpr std::size_t kMaxLength = 32767;
 
-bool IsContinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 std::size_t Utf16Length(const std::string& text) {
     std::size_t units = 0;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        units += IsContinuation(c) ? 0 : (byte >= 0xF0 ? 2 : 1);
+        units += IsUtf8Continuation(c) ? 0 : (byte >= 0xF0 ? 2 : 1);
     }
     return units;
 }
 
 std::size_t Previous(const std::string& text, std::size_t at) {
-    while (at > 0 && IsContinuation(text[--at])) {
+    while (at > 0 && IsUtf8Continuation(text[--at])) {
     }
     return at;
 }
 
 std::size_t Next(const std::string& text, std::size_t at) {
-    while (at < text.size() && IsContinuation(text[++at])) {
+    while (at < text.size() && IsUtf8Continuation(text[++at])) {
     }
     return at;
 }
@@ -72,7 +69,8 @@ void CDialogWindow::EditKey(HeadlessWindow& box, const HeadlessKey& key) {
     bool changed = false;
     if (!key.text.empty()) {
         changed = Replace(box, key.text);
-    } else if (plain && (name == "Space" || (name.size() == 1 || IsContinuation(name.back())))) {
+    } else if (plain &&
+               (name == "Space" || (name.size() == 1 || IsUtf8Continuation(name.back())))) {
         changed = Replace(box, name == "Space" ? " " : name);
     } else if (plain && (name == "Backspace" || name == "Delete")) {
         if (!selected) {
@@ -93,8 +91,7 @@ void CDialogWindow::EditKey(HeadlessWindow& box, const HeadlessKey& key) {
         box.caret = box.text.size();
     } else if (key.ctrl && !key.alt && (name == "C" || name == "X") && selected) {
         if (name == "C" || !box.control->readOnly) {
-            HeadlessClipboard() =
-                box.text.substr(box.SelectionStart(), box.SelectionEnd() - box.SelectionStart());
+            HeadlessClipboard() = box.Selection();
         }
         changed = name == "X" && Replace(box, "");
     } else if (key.ctrl && !key.alt && name == "V") {

@@ -30,17 +30,21 @@ void Queue(std::function<void()> event) {
     g_queue.push_back(std::move(event));
 }
 
+// A key for whichever window is active when its turn comes.
+void QueueKey(const HeadlessKey& key) {
+    Queue([key]() {
+        if (CDialogWindow* window = HeadlessActiveWindow()) {
+            window->Key(key);
+        }
+    });
+}
+
 } // namespace
 
 void HeadlessPress(std::string_view keys) {
     while (!keys.empty()) {
         const std::size_t end = std::min(keys.find(", "), keys.size());
-        const HeadlessKey key = ParseKey(keys.substr(0, end));
-        Queue([key]() {
-            if (CDialogWindow* window = HeadlessActiveWindow()) {
-                window->Key(key);
-            }
-        });
+        QueueKey(ParseKey(keys.substr(0, end)));
         keys.remove_prefix(std::min(end + 2, keys.size()));
     }
 }
@@ -48,11 +52,7 @@ void HeadlessPress(std::string_view keys) {
 void HeadlessType(std::string_view text) {
     HeadlessKey key;
     key.text = std::string(text);
-    Queue([key]() {
-        if (CDialogWindow* window = HeadlessActiveWindow()) {
-            window->Key(key);
-        }
-    });
+    QueueKey(key);
 }
 
 void HeadlessClick(UINT id, const CDialog* in) {

@@ -3,15 +3,12 @@
 #pragma once
 
 #include "text_metrics.h"
+#include "utf8.h"
 
 class HeadlessTextMetrics : public TextMetrics {
 public:
     DialogBaseUnits BaseUnits() const override { return {6, 13}; }
     int TextWidth(std::string_view text) const override {
-        int characters = 0;
-        for (const char c : text) {
-            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        }
-        return 6 * characters;
+        return 6 * int(Utf8CharacterCount(text));
     }
 };

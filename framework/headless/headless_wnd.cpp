@@ -20,8 +20,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         box.anchor = std::min(std::size_t(wParam), box.text.size());
         box.caret = lParam < 0 ? box.text.size() : std::min(std::size_t(lParam), box.text.size());
     } else if (message == WM_COPY && box.anchor != box.caret) {
-        HeadlessClipboard() =
-            box.text.substr(box.SelectionStart(), box.SelectionEnd() - box.SelectionStart());
+        HeadlessClipboard() = box.Selection();
     }
     return 0;
 }

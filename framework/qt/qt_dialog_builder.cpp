@@ -11,14 +11,12 @@
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // A shown text in Qt's own markers: "&" doubled, and "&" before the mnemonic where Qt is to
 // carry it out.
 QString WithMnemonic(const MnemonicText& label, bool mark) {
-    const auto escaped = [](std::string_view text) { return FromUtf8(text).replace('&', "&&"); };
+    const auto escaped = [](std::string_view text) {
+        return QString::fromUtf8(text).replace('&', "&&");
+    };
     return escaped(label.Before()) + (mark && !label.mnemonic.empty() ? "&" : "") +
            escaped(label.Key()) + escaped(label.After());
 }
@@ -80,7 +78,7 @@ QWidget* MakeControl(QDialog& window, const ResolvedControl& control, const Cont
     case ControlKind::StaticText: {
         // Qt reads a label's markers only where it has a buddy.
         auto* label = new QLabel(control.buddy >= 0 ? WithMnemonic(control.label, true)
-                                                    : FromUtf8(control.label.shown),
+                                                    : QString::fromStdString(control.label.shown),
                                  &window);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);

@@ -4,14 +4,6 @@
 #include <QHash>
 #include <QSize>
 
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 DialogBaseUnits QtTextMetrics::BaseUnits() const {
     static QHash<QString, DialogBaseUnits> known;
     const QString key = m_font.key();
@@ -30,12 +22,12 @@ DialogBaseUnits QtTextMetrics::BaseUnits() const {
 }
 
 int QtTextMetrics::TextWidth(std::string_view text) const {
-    return QFontMetrics(m_font).size(0, FromUtf8(text)).width();
+    return QFontMetrics(m_font).size(0, QString::fromUtf8(text)).width();
 }
 
 int QtTextMetrics::WrappedHeight(std::string_view text, int width) const {
     return QFontMetrics(m_font)
         .boundingRect(QRect(0, 0, width, 2000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                      FromUtf8(text))
+                      QString::fromUtf8(text))
         .height();
 }

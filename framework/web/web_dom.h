@@ -62,17 +62,18 @@ void web_set_text(int window, int control, const char* text);
 // Says `text` through the window's live region, politely, once the event at hand is carried out;
 // what is said within one event is said together.
 void web_announce(int window, const char* text);
-// Shows a static text's or a button's text with its mnemonic (`key`, which may be empty).
-void web_set_label(int window, int control, const char* before, const char* key, const char* after);
+// Shows a static text's or a button's text: `html` as WebLabelMarkup makes it, `mnemonic` the
+// key that reaches it (MnemonicText::mnemonic, "" for none).
+void web_set_label(int window, int control, const char* html, const char* mnemonic);
 // Selects characters [start, end) of an edit box; -1 as the end selects to the end of the text.
 void web_edit_select(int window, int control, int start, int end);
 // Puts the selection of an edit box on the clipboard.
 void web_edit_copy(int window, int control);
 
-// Empties a window's menu, and appends an item to it.
+// Empties a window's menu, and appends an item to it, its text as web_set_label takes it.
 void web_menu_reset(int window);
-void web_menu_append(int window, int separator, int command, const char* before, const char* key,
-                     const char* after);
+void web_menu_append(int window, int separator, int command, const char* html,
+                     const char* mnemonic);
 
 // Waits for the next event of the page and stores it in *event.
 void web_next_event(WebEvent* event);

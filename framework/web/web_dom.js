@@ -26,12 +26,11 @@ mergeInto(LibraryManager.library, {
             const vh = WebDom.windows[window];
             return control < 0 ? vh.el : vh.controls[control];
         },
-        // A text with its mnemonic underlined.
-        label: function(el, before, key, after) {
-            el.textContent = before;
-            if (key) WebDom.make('u', '', el).textContent = key;
-            el.append(after);
-            if (key) el.dataset.mnemonic = key.toLowerCase();
+        // A text as the C++ side marks it up (its mnemonic underlined, all else escaped), and
+        // the key that reaches it.
+        label: function(el, html, mnemonic) {
+            el.innerHTML = UTF8ToString(html);
+            if (mnemonic) el.dataset.mnemonic = UTF8ToString(mnemonic);
             else delete el.dataset.mnemonic;
         },
         draw: function(canvas, x, y, width, height, pixels) {
@@ -197,10 +196,10 @@ mergeInto(LibraryManager.library, {
     },
 
     web_set_label__deps: ['$WebDom'],
-    web_set_label: function(window, control, before, key, after) {
+    web_set_label: function(window, control, html, mnemonic) {
         let el = WebDom.control(window, control);
         if (el.classList.contains('group')) el = el.querySelector('.title');
-        WebDom.label(el, UTF8ToString(before), UTF8ToString(key), UTF8ToString(after));
+        WebDom.label(el, html, mnemonic);
     },
 
     web_edit_select__deps: ['$WebDom'],

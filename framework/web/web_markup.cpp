@@ -22,15 +22,6 @@ private:
     std::string m_text;
 };
 
-// A shown text with its mnemonic underlined.
-std::string Label(const MnemonicText& label) {
-    std::string html = HtmlEscaped(label.Before());
-    if (!label.mnemonic.empty()) {
-        html += "<u>" + HtmlEscaped(label.Key()) + "</u>" + HtmlEscaped(label.After());
-    }
-    return html;
-}
-
 class Writer {
 public:
     Writer(const ResolvedDialog& dialog, std::string_view prefix)
@@ -58,7 +49,7 @@ private:
         case ControlKind::GroupBox:
             return Tag("div").Attribute("class", "group").Attribute("id", id).Open() +
                    Tag("span").Attribute("class", "title").Attribute("id", id + "-title").Open() +
-                   Label(c.label) + "</span>" + Controls(int(i)) + "</div>";
+                   WebLabelMarkup(c.label) + "</span>" + Controls(int(i)) + "</div>";
         case ControlKind::StaticText: {
             const int labelled = LabelledIndex(int(i));
             const bool names = labelled >= 0;
@@ -70,7 +61,7 @@ private:
             if (!c.label.mnemonic.empty()) {
                 tag.Attribute("data-mnemonic", c.label.mnemonic);
             }
-            return tag.Open() + Label(c.label) + (names ? "</label>" : "</div>");
+            return tag.Open() + WebLabelMarkup(c.label) + (names ? "</label>" : "</div>");
         }
         case ControlKind::EditBox: {
             Tag tag(c.multiLine ? "textarea" : "input");
@@ -105,7 +96,7 @@ private:
                 tag.Attribute("data-mnemonic", c.label.mnemonic);
             }
             Common(tag, c);
-            return tag.Open() + Label(c.label) + "</button>";
+            return tag.Open() + WebLabelMarkup(c.label) + "</button>";
         }
         case ControlKind::Icon:
         case ControlKind::Picture:
@@ -171,6 +162,14 @@ std::string HtmlEscaped(std::string_view text) {
         }
     }
     return out;
+}
+
+std::string WebLabelMarkup(const MnemonicText& label) {
+    std::string html = HtmlEscaped(label.Before());
+    if (!label.mnemonic.empty()) {
+        html += "<u>" + HtmlEscaped(label.Key()) + "</u>" + HtmlEscaped(label.After());
+    }
+    return html;
 }
 
 std::string WebWindowMarkup(const ResolvedDialog& dialog, std::string_view prefix, bool owned,

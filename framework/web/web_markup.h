@@ -34,3 +34,6 @@ std::string WebControlId(std::string_view prefix, const ResolvedDialog& dialog, 
 
 // A text for the markup: "&", "<", ">" and '"' as character references.
 std::string HtmlEscaped(std::string_view text);
+
+// A shown text as markup, its mnemonic underlined.
+std::string WebLabelMarkup(const MnemonicText& label);

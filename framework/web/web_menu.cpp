@@ -2,8 +2,8 @@
 // window's dialog as WM_SYSCOMMAND (web_menu.js).
 #include "cmenu.h"
 
-#include "mnemonic_text.h"
 #include "web_dom.h"
+#include "web_markup.h"
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CString& text) {
     if (m_hMenu == nullptr) {
@@ -11,7 +11,6 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CString& text) {
     }
     const MnemonicText label = ParseMnemonic(text.GetUtf8());
     web_menu_append(m_hMenu->window, (nFlags & MF_SEPARATOR) != 0, int(nIDNewItem),
-                    std::string(label.Before()).c_str(), std::string(label.Key()).c_str(),
-                    std::string(label.After()).c_str());
+                    WebLabelMarkup(label).c_str(), label.mnemonic.c_str());
     return TRUE;
 }

@@ -72,14 +72,14 @@ mergeInto(LibraryManager.library, {
     },
 
     web_menu_append__deps: ['$WebDom'],
-    web_menu_append: function(window, separator, command, before, key, after) {
+    web_menu_append: function(window, separator, command, html, mnemonic) {
         const menu = WebDom.windows[window].menu;
         const item = WebDom.make('div', separator ? 'separator' : 'item', menu);
         item.setAttribute('role', separator ? 'separator' : 'menuitem');
         if (!separator) {
             item.tabIndex = -1;
             item.dataset.command = command;
-            WebDom.label(item, UTF8ToString(before), UTF8ToString(key), UTF8ToString(after));
+            WebDom.label(item, html, mnemonic);
         }
     },
 });

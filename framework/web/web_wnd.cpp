@@ -3,6 +3,7 @@
 #include "cwnd.h"
 
 #include "web_dialog_window.h"
+#include "web_markup.h"
 
 #include <cstdlib>
 
@@ -78,8 +79,8 @@ void CWnd::SetWindowText(const CString& text) {
     }
     m_hWnd->text = text.GetUtf8();
     const MnemonicText label = ParseMnemonic(m_hWnd->text, control->noPrefix);
-    web_set_label(m_hWnd->window, m_hWnd->control, std::string(label.Before()).c_str(),
-                  std::string(label.Key()).c_str(), std::string(label.After()).c_str());
+    web_set_label(m_hWnd->window, m_hWnd->control, WebLabelMarkup(label).c_str(),
+                  label.mnemonic.c_str());
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {

@@ -13,6 +13,7 @@
 #include "program_module.h"
 #include "resource.h"
 #include "resource_script.h"
+#include "whole_file.h"
 #include "xpm_image.h"
 
 #include <cstdio>
@@ -28,20 +29,8 @@
 
 namespace {
 
-// Writes through a temporary file, which takes the file's name only once all of it is written:
-// a build never sees half a file, whatever stops the write (a full disk, a file size limit).
 void Write(const std::filesystem::path& path, const Bytes& data) {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    const std::filesystem::path temporary = path.string() + ".new";
-    std::ofstream file(temporary, std::ios::binary);
-    file << data;
-    file.close();
-    if (!error && file) {
-        std::filesystem::rename(temporary, path, error);
-    }
-    if (error || !file) {
-        std::filesystem::remove(temporary, error);
+    if (!WriteWholeFile(path, data)) {
         Fail("cannot write " + path.string());
     }
 }

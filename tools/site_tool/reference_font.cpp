@@ -1,5 +1,7 @@
 #include "reference_font.h"
 
+#include "utf8.h"
+
 #include <cmath>
 
 namespace {
@@ -36,12 +38,10 @@ DialogBaseUnits ReferenceFont::BaseUnits() const {
 
 int ReferenceFont::TextWidth(std::string_view text) const {
     double width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80) {
-            continue; // within a character of several bytes
+    for (const char byte : text) {
+        if (!IsUtf8Continuation(byte)) {
+            width += Advance(byte); // a character of several bytes by its first
         }
-        width += Advance(char(c));
     }
     return int(std::ceil(width));
 }

@@ -9,19 +9,12 @@
 #include "program_module.h"
 #include "reference_font.h"
 #include "web/web_markup.h"
+#include "whole_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace {
-
-bool Write(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    file.close();
-    return bool(file);
-}
 
 std::string Pixels(int value) {
     return std::to_string(value) + "px";
@@ -57,7 +50,8 @@ int main(int argc, char* argv[]) {
                ";--t:" + Pixels(r.top) + ";--w:" + Pixels(r.Width()) +
                ";--h:" + Pixels(r.Height()) + "}\n";
     }
-    if (!Write(out + "/window.html", markup + "\n") || !Write(out + "/layout.css", css)) {
+    if (!WriteWholeFile(out + "/window.html", markup + "\n") ||
+        !WriteWholeFile(out + "/layout.css", css)) {
         std::fprintf(stderr, "site_tool: cannot write into %s\n", out.c_str());
         return 1;
     }
