@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QValidator>
 
 namespace {
 
@@ -41,6 +42,22 @@ Qt::WindowFlags WindowFlags(const ResolvedDialog& layout, bool owned) {
     return flags;
 }
 
+// A box takes at most 32,767 UTF-16 units (QLineEdit's limit), cut before a character rather
+// than inside one: where the limit cut what was typed or pasted after the first half of a pair,
+// that half goes too.
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& caret) const override {
+        const bool lone = caret > 0 && text[caret - 1].isHighSurrogate() &&
+                          (caret == text.size() || !text[caret].isLowSurrogate());
+        if (lone) {
+            text.remove(--caret, 1);
+        }
+        return Acceptable;
+    }
+};
+
 QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const ControlNotify& notify) {
     const UINT id = control.id;
     if (control.multiLine) {
@@ -60,6 +77,8 @@ QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const Cont
     auto* edit = new QLineEdit(&window);
     edit->setReadOnly(control.readOnly);
     edit->setFrame(control.border);
+    edit->setMaxLength(32767);
+    edit->setValidator(new WholeCharacters(edit));
     QObject::connect(edit, &QLineEdit::textChanged, &window,
                      [notify, id]() { notify(id, EN_UPDATE); });
     return edit;

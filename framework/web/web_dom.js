@@ -214,12 +214,12 @@ mergeInto(LibraryManager.library, {
         const vh = WebDom.windows[window];
         const el = WebDom.control(window, control);
         const text = el.value.substring(el.selectionStart, el.selectionEnd);
-        // Where the browser refuses both ways, the text stays selected for a copy by hand, and
-        // the window says so.
+        // The window tells (and its status line says) that the text is copied; where the
+        // browser refuses both ways, that the text stays selected for a copy by hand.
         const told = function(copied) {
-            vh.tell.hidden = copied;
-            vh.tell.textContent = copied ? '' : 'The browser did not let the page copy. The ' +
-                'text is selected: copy it with the browser\'s own Copy.';
+            vh.tell.hidden = false;
+            vh.tell.textContent = copied ? 'Copied to the clipboard.' : 'The browser did not ' +
+                'let the page copy. The text is selected: copy it with the browser\'s own Copy.';
         };
         // The clipboard API where the page may use it (https, or this machine); else the
         // editing command on the box itself, which takes the focus for that moment.

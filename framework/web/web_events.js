@@ -38,11 +38,51 @@ mergeInto(LibraryManager.library, {
 
         // Focus from the keyboard: an edit box selects all of its text, as in a dialog; with
         // `scroll`, the control is brought into view where the window scrolls (a phone's, above
-        // its keyboard).
+        // its keyboard). An opening's first focus scrolls nothing: the window shows from its top.
         focus: function(el, select, scroll) {
+            WebEvents.still = !scroll;
             el.focus({preventScroll: true});
+            WebEvents.still = false;
             if (select && el.classList.contains('edit')) el.select();
             if (scroll) el.scrollIntoView({block: 'nearest'});
+        },
+
+        // In a reflowed window (whose boxes flow), the box with the focus is kept in the band the
+        // screen shows (above a phone's keyboard) with its group's other boxes, its result among
+        // them, and where the band holds that too, the first line of the window's first read-only
+        // box of several lines, where a dialog reports; the least scrolling that shows them.
+        keepInView: function(vh) {
+            const box = document.activeElement;
+            if (!box || !box.classList.contains('edit') || !vh.el.contains(box) ||
+                getComputedStyle(box).position === 'absolute') {
+                return;
+            }
+            const view = window.visualViewport;
+            const top = view ? view.offsetTop : 0;
+            const bottom = top + (view ? view.height : innerHeight);
+            const rect = function(el) { return el.getBoundingClientRect(); };
+            const group = box.closest('.group');
+            const report = vh.el.querySelector('textarea.readonly');
+            const style = report && getComputedStyle(report);
+            const line = report && parseFloat(style.borderTopWidth) +
+                parseFloat(style.paddingTop) + parseFloat(style.fontSize) * 1.25;
+            const wanted = [[rect(box)]];
+            wanted.unshift(wanted[0].concat(group ? [...group.querySelectorAll('.edit')]
+                .map(rect) : []));
+            if (report) {
+                const r = rect(report);
+                wanted.unshift(wanted[0].concat([{top: r.top, bottom: r.top + line}]));
+            }
+            const margin = 4;
+            for (const parts of wanted) {
+                const from = Math.min.apply(null, parts.map(function(r) { return r.top; }));
+                const to = Math.max.apply(null, parts.map(function(r) { return r.bottom; }));
+                if (to - from > bottom - top - 2 * margin && parts.length > 1) continue;
+                const by = from < top + margin ? from - top - margin :
+                    to > bottom - margin ? to - bottom + margin : 0;
+                if (by) (vh.owned ? vh.el : window).scrollBy(0, by);
+                return;
+            }
         },
 
         listen: function(vh) {
@@ -50,10 +90,12 @@ mergeInto(LibraryManager.library, {
             el.addEventListener('input', function(e) {
                 const at = vh.controls.indexOf(e.target);
                 if (at < 0) return;
-                // A box holds no more than its maxlength, however its text came (a script's).
-                const most = e.target.maxLength;
-                if (most > 0 && e.target.value.length > most) {
-                    e.target.value = e.target.value.slice(0, most);
+                // A box holds no more than its maxlength, however its text came (a script's),
+                // cut before a character rather than inside one.
+                const most = e.target.maxLength, text = e.target.value;
+                if (most > 0 && text.length > most) {
+                    const high = /[\uD800-\uDBFF]/.test(text[most - 1]);
+                    e.target.value = text.slice(0, high ? most - 1 : most);
                 }
                 WebEvents.post(vh, 'Changed', at);
             });
@@ -86,6 +128,9 @@ mergeInto(LibraryManager.library, {
                 e.preventDefault();
                 if (WebEvents.pointer !== 'touch') WebMenu.open(vh, e.clientX, e.clientY);
             });
+            el.addEventListener('focusin', function() {
+                if (!WebEvents.still) WebEvents.keepInView(vh);
+            });
             // The browser's own closing of a modal window (a phone's back button) is Esc.
             el.addEventListener('cancel', function(e) {
                 e.preventDefault();
@@ -94,14 +139,28 @@ mergeInto(LibraryManager.library, {
             if (!WebEvents.listening) {
                 WebEvents.listening = true;
                 window.addEventListener('keydown', WebEvents.onKey, true);
+                // A keyboard's focus keys show the focus from then on (a touch screen hides it).
+                window.addEventListener('keydown', function(e) {
+                    if (e.key === 'Tab') document.documentElement.classList.add('keyed');
+                }, true);
+                // The screen shrinks or moves (a phone's keyboard coming up, a rotation).
+                const kept = function() {
+                    const vh = WebEvents.shown[WebEvents.shown.length - 1];
+                    if (vh) WebEvents.keepInView(vh);
+                };
+                window.addEventListener('resize', kept);
+                if (window.visualViewport) window.visualViewport.addEventListener('resize', kept);
             }
         },
 
         // The dialog keys of the active window, for the C++ side to carry out. Alt+letter and
         // Alt+Space are taken from the browser where it lets the page have them.
         onKey: function(e) {
+            // Keys go to the page's own elements where the focus is on one (outside the window).
             const vh = WebEvents.shown[WebEvents.shown.length - 1];
-            if (!vh || WebMenu.onKey(vh, e)) return;
+            const focus = document.activeElement;
+            if (!vh || (focus && focus !== document.body && !vh.el.contains(focus))) return;
+            if (WebMenu.onKey(vh, e)) return;
             const take = function(key, character) {
                 e.preventDefault();
                 e.stopPropagation();

@@ -28,11 +28,29 @@ public:
         : m_dialog(dialog), m_prefix(prefix) {}
 
     // The controls that stand in `group` (-1: in none), in template order, a group box with the
-    // controls it frames inside it.
+    // controls it frames inside it. A static text and the edit box right after it that it names
+    // make a `field`; the push buttons of the client area stand together in a `bar`, where the
+    // last of them is.
     std::string Controls(int group) const {
-        std::string html;
-        for (std::size_t i = 0; i < m_dialog.controls.size(); ++i) {
-            if (m_dialog.controls[i].group == group) {
+        const std::vector<ResolvedControl>& controls = m_dialog.controls;
+        std::size_t last = 0;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            last = InBar(i, group) ? i : last;
+        }
+        std::string html, bar;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i].group != group) {
+                continue;
+            }
+            if (InBar(i, group)) {
+                bar += Control(i);
+                html += i == last ? "<div class=\"bar\">" + bar + "</div>" : "";
+            } else if (controls[i].kind == ControlKind::StaticText && i + 1 < controls.size() &&
+                       controls[i + 1].labelledBy == int(i) &&
+                       controls[i + 1].group == group) {
+                html += "<div class=\"field\">" + Control(i) + Control(i + 1) + "</div>";
+                ++i;
+            } else {
                 html += Control(i);
             }
         }
@@ -40,6 +58,11 @@ public:
     }
 
 private:
+    bool InBar(std::size_t i, int group) const {
+        return group < 0 && m_dialog.controls[i].group < 0 &&
+               m_dialog.controls[i].kind == ControlKind::PushButton;
+    }
+
     std::string Id(int i) const { return WebControlId(m_prefix, m_dialog, std::size_t(i)); }
 
     std::string Control(std::size_t i) const {

@@ -6,8 +6,10 @@
 // sheet read: the window (`window`, its title bar, client area and window menu), then its
 // controls in template order, each inside the group box it stands in: `group` (with its
 // `title`), `static` (a <label> where it names an edit box), `edit` (`readonly`), `button`
-// (`default`) and `image` (`sunken`); after them the window's `live` region, which says each
-// result as it is shown, and its `tell` line. A control with an ID carries its ID name as
+// (`default`) and `image` (`sunken`). A static text and the edit box right after it that it
+// names stand together in a `field`, the client area's push buttons in a `bar` where the last of
+// them is: how the layouts that flow the controls keep them together. After the controls come
+// the window's `live` region, which says each result as it is shown, and its `tell` line. A control with an ID carries its ID name as
 // `data-id`; a mnemonic is underlined and named in `data-mnemonic`. Element ids are the window's
 // `prefix`, unique in the page, followed by the control's ID name or place.
 #pragma once

@@ -1,16 +1,44 @@
 // The web backend's window menus: a menu element in its window, filled from the C++ side
 // (CDialogWindow::SystemMenu, CMenu::AppendMenu), opened from the title bar's icon, Alt+Space or
 // a right-click on the window's background. Choosing an item sends its command to the window's
-// dialog as WM_SYSCOMMAND.
+// dialog as WM_SYSCOMMAND. Where the browser offers to install the site as an app, the menus of
+// the page's own windows offer it too, as a command of the page's, until it is installed or
+// refused.
 mergeInto(LibraryManager.library, {
     $WebMenu__deps: ['$WebDom'],
+    $WebMenu__postset: 'WebMenu.listenForInstall();',
     $WebMenu: {
+        install: null, // the browser's offer to install the site, while it stands
+        listenForInstall: function() {
+            window.addEventListener('beforeinstallprompt', function(e) {
+                e.preventDefault();
+                WebMenu.install = e;
+            });
+            window.addEventListener('appinstalled', function() { WebMenu.install = null; });
+        },
         items: function(vh) {
             return Array.from(vh.menu.querySelectorAll('[role=menuitem]'));
+        },
+        // The install command at the menu's end while the offer stands, else none.
+        offerInstall: function(vh) {
+            const item = vh.menu.querySelector('.install');
+            if (item && !WebMenu.install) {
+                item.previousElementSibling.remove();
+                item.remove();
+            } else if (!item && WebMenu.install && !vh.owned) {
+                const separator = WebDom.make('div', 'separator', vh.menu);
+                separator.setAttribute('role', 'separator');
+                const added = WebDom.make('div', 'item install', vh.menu);
+                added.setAttribute('role', 'menuitem');
+                added.tabIndex = -1;
+                added.innerHTML = '<u>I</u>nstall as an app';
+                added.dataset.mnemonic = 'i';
+            }
         },
         // Opens the menu at (x, y) in the page's coordinates, the focus on its first item.
         open: function(vh, x, y) {
             if (!vh.menu) return;
+            WebMenu.offerInstall(vh);
             const r = vh.el.getBoundingClientRect();
             vh.menu.style.left = Math.max(0, Math.min(x - r.left, r.width - 180)) + 'px';
             vh.menu.style.top = y - r.top + 'px';
@@ -26,7 +54,12 @@ mergeInto(LibraryManager.library, {
         },
         choose: function(vh, item) {
             WebMenu.close(vh, true);
-            WebEvents.post(vh, 'Command', -1, Number(item.dataset.command));
+            if (!item.classList.contains('install')) {
+                return WebEvents.post(vh, 'Command', -1, Number(item.dataset.command));
+            }
+            const offer = WebMenu.install;
+            WebMenu.install = null; // asked once: installed or refused, the offer is gone
+            if (offer) Promise.resolve(offer.prompt()).catch(function() {});
         },
         // The keys of an open menu: arrows, Home and End move, Enter and Space choose, a letter
         // chooses its item, Esc and Alt close. True if the menu took the key.

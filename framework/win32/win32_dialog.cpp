@@ -6,6 +6,47 @@
 
 #include "win32_picture.h"
 
+#include <string>
+
+namespace {
+
+// Edit boxes take 32,767 UTF-16 units, as on the other window systems (an edit box's own
+// default differs between Windows and Wine).
+constexpr int kEditLimit = 32767;
+
+BOOL CALLBACK LimitEditBox(HWND child, LPARAM) {
+    wchar_t name[8] = {};
+    ::GetClassNameW(child, name, 8);
+    if (::lstrcmpiW(name, L"Edit") == 0) {
+        ::SendMessageW(child, EM_SETLIMITTEXT, kEditLimit, 0);
+    }
+    return TRUE;
+}
+
+// The edit box cuts what is typed or pasted at its limit, which can fall inside a character:
+// the half of a pair left before the caret goes too. True if the box's text was mended, which
+// it reports as a change of its own.
+bool MendedCut(HWND box) {
+    const int length = ::GetWindowTextLengthW(box);
+    DWORD caret = 0;
+    ::SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    if (length < kEditLimit || caret == 0 || int(caret) > length) {
+        return false;
+    }
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    ::GetWindowTextW(box, text.data(), length + 1);
+    const auto high = [](wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto low = [](wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    if (!high(text[caret - 1]) || (int(caret) < length && low(text[caret]))) {
+        return false;
+    }
+    ::SendMessageW(box, EM_SETSEL, caret - 1, caret);
+    ::SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    return true;
+}
+
+} // namespace
+
 class CDialogWindow {
 public:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,6 +78,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
         self->AttachWindow(hWnd);
         self->m_window->window = hWnd;
         ScalePicturesToDpi(hWnd, WindowDpi(hWnd), self->m_window->pictures);
+        ::EnumChildWindows(hWnd, LimitEditBox, 0);
         CenterWindow(hWnd);
         return self->OnInitDialog();
     }
@@ -47,6 +89,9 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND hWnd, UINT message, WPARAM wPara
     LRESULT result = 0;
     switch (message) {
     case WM_COMMAND:
+        if (HIWORD(wParam) == EN_UPDATE && MendedCut(reinterpret_cast<HWND>(lParam))) {
+            return TRUE; // the mended text has been reported
+        }
         return self->OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_HELP:
         // F1, wherever the focus is in the dialog.

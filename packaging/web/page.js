@@ -35,58 +35,94 @@ Module['instantiateWasm'] = function(imports, started) {
     return {};
 };
 
-// The calculator's window goes; the page says what happened and offers to start it again.
-function showEnded(how) {
-    document.querySelector('[data-dialogs]').hidden = true;
-    const ended = document.getElementById('ended');
-    ended.querySelector('h1').textContent = document.title + ' has ' + how + '.';
-    ended.hidden = false;
-    document.getElementById('restart').focus();
-}
-
+// An installed app's window closes at the end; a browser tab cannot close itself, so the page
+// says that the calculator has ended and offers to start it again (pageEnded, the page's first
+// script, which also tells when it has stopped).
 Module['onEnded'] = function() {
-    // An installed app's window closes; a browser tab cannot close itself.
     if (window.matchMedia('(display-mode: standalone)').matches) {
         window.close();
     }
-    showEnded('ended');
+    pageEnded('ended');
 };
 
 // Should the program ever stop on its own (out of memory, say), it is not left looking alive.
 Module['onAbort'] = function() {
-    showEnded('stopped');
+    pageEnded('stopped');
 };
-
-document.getElementById('restart').addEventListener('click', function() {
-    window.location.reload();
-});
 
 // The service worker is registered once the page has loaded: its install fetches every file of
 // the site again, which would otherwise compete with the first start. A new version, once its
 // worker waits, is offered, never forced: taking it reloads the page, and what was typed goes.
-// An open tab looks for one whenever it is shown again.
+// The offer can be put off, and then stays away for that version in this tab; taken in another
+// tab, it is offered here still, and taking it reloads the page into it. An open tab looks for a
+// new version whenever it is shown again. Without a worker (plain http) the page works all the
+// same, so a refused registration or a failed look is no fault.
 if ('serviceWorker' in navigator) {
     window.addEventListener('load', function() {
-        let chosen = false;
-        navigator.serviceWorker.register('sw.js').then(function(registration) {
+        const workers = navigator.serviceWorker;
+        const notice = document.getElementById('update');
+        const nothing = function() {};
+        let chosen = false;   // this tab asked for the new version
+        let behind = false;   // another tab took a newer version than this page's
+        let offered = null;   // the version offered, a worker
+        let putOff = null;    // the version put off
+        let returnTo = null;  // where the focus was before it went to the notice
+        workers.register('sw.js').then(function(registration) {
             const offer = function() {
-                const update = document.getElementById('update');
-                update.hidden = !(registration.waiting && navigator.serviceWorker.controller);
+                const version = behind ? registration.active :
+                    workers.controller && registration.waiting;
+                const shown = !!version && version !== putOff;
+                if (shown && version !== offered) {
+                    document.getElementById('said').textContent =
+                        notice.querySelector('p').textContent;
+                    offered = version;
+                }
+                notice.hidden = !shown;
             };
             offer();
             registration.addEventListener('updatefound', function() {
                 registration.installing.addEventListener('statechange', offer);
             });
             document.addEventListener('visibilitychange', function() {
-                if (!document.hidden) registration.update();
+                if (!document.hidden) registration.update().catch(nothing);
             });
             document.getElementById('update-now').addEventListener('click', function() {
-                chosen = true;
-                if (registration.waiting) registration.waiting.postMessage('activate');
+                if (registration.waiting && !behind) {
+                    chosen = true;
+                    registration.waiting.postMessage('activate');
+                } else {
+                    window.location.reload();
+                }
             });
-        });
-        navigator.serviceWorker.addEventListener('controllerchange', function() {
-            if (chosen) window.location.reload();
-        });
+            workers.addEventListener('controllerchange', function() {
+                if (chosen) return window.location.reload();
+                behind = true;
+                offer();
+            });
+            // Older builds of this copy go once no page runs them.
+            if (registration.active) registration.active.postMessage('clean');
+        }).catch(nothing);
+        const later = function() {
+            putOff = offered;
+            notice.hidden = true;
+            if (returnTo && notice.contains(document.activeElement)) returnTo.focus();
+        };
+        document.getElementById('update-later').addEventListener('click', later);
+        // F6 moves between the calculator and the notice; Esc in the notice puts it off.
+        window.addEventListener('keydown', function(e) {
+            const inNotice = notice.contains(document.activeElement);
+            if (e.key === 'Escape' && inNotice) {
+                e.preventDefault();
+                later();
+            } else if (e.key === 'F6' && !notice.hidden) {
+                e.preventDefault();
+                if (inNotice && returnTo) {
+                    returnTo.focus();
+                } else if (!inNotice) {
+                    returnTo = document.activeElement;
+                    document.getElementById('update-now').focus();
+                }
+            }
+        }, true);
     });
 }

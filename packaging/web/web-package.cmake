@@ -3,12 +3,21 @@
 # service worker that keeps the site for offline use; and a zip of the site for any static web
 # host. packaging/web/site.cmake puts it together once the program is linked.
 set(site_dir ${VARNHOLT_SITE_DIR})
+include(${PROJECT_SOURCE_DIR}/packaging/web/base64.cmake)
 set(site_source ${PROJECT_SOURCE_DIR}/packaging/web)
+
+# The page's first script, inline so that it speaks even where no other file of the site loads
+# (guard.js); without its comments, and allowed by its hash alone.
+file(READ ${site_source}/guard.js guard)
+string(REGEX REPLACE "(^|\n) *//[^\n]*" "" VARNHOLT_WEB_GUARD "${guard}")
+string(SHA256 guard_hash "${VARNHOLT_WEB_GUARD}")
+base64_of_hex(${guard_hash} guard_hash)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${site_source}/guard.js)
 
 # The page's policy: its own scripts and WebAssembly, its own style sheet, images, manifest and
 # service worker; no plug-ins, forms or other bases. Sent in the page itself, so that any static
 # host carries it; the test server sends it as a header too, with what only a header can say.
-set(VARNHOLT_WEB_CSP "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
+set(VARNHOLT_WEB_CSP "default-src 'self'; script-src 'self' 'sha256-${guard_hash}' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
 configure_file(${site_source}/index.html.in ${CMAKE_BINARY_DIR}/page/index.html @ONLY)
 configure_file(${site_source}/manifest.webmanifest.in ${site_dir}/manifest.webmanifest @ONLY)
 

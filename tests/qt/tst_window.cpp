@@ -270,6 +270,17 @@ private slots:
         type("IDC_SWR_LENGTH", "20\U0001d7d9");
         QCOMPARE(shown()[1], QString("8.724232"));
         QCOMPARE(TextOf(Control(*m_dlg, "IDC_SWR_LENGTH")), QString::fromUtf8("20\U0001d7d9"));
+
+        // A box keeps 32,767 UTF-16 units, whole characters only: 20,000 pasted pairs leave
+        // 16,383, and a pair typed after one more unit is not half taken.
+        const QString pair = QString::fromUtf8("\U0001F4E1");
+        QApplication::clipboard()->setText(pair.repeated(20000));
+        focus("IDC_LOSS_LENGTH");
+        Press("Ctrl+A, Ctrl+V");
+        QCOMPARE(TextOf(Control(*m_dlg, "IDC_LOSS_LENGTH")), pair.repeated(16383));
+        Press("7");
+        type("IDC_LOSS_LENGTH", "\U0001F4E1");
+        QCOMPARE(TextOf(Control(*m_dlg, "IDC_LOSS_LENGTH")), pair.repeated(16383) + "7");
     }
 };
 

@@ -29,10 +29,11 @@ after(async () => {
 // A fresh page in a context of its own (its own storage, service worker and clipboard), the
 // calculator open on it; on a phone's screen (mobile) with touch, in the browser's language
 // `locale`, without the page's policy (bypassCSP, for injected checks), or with a clipboard the
-// browser refuses (refuseCopy). Every write of an edit box's text is counted by its ID name;
-// every request and every page error is kept.
+// browser refuses (refuseCopy), or with the files whose address matches `missing` not found.
+// Every write of an edit box's text is counted by its ID name; every request and every page
+// error is kept.
 export async function open({width = 800, height = 600, mobile = false, scale = 1, locale,
-    bypassCSP = false, refuseCopy = false} = {}) {
+    bypassCSP = false, refuseCopy = false, missing} = {}) {
     const context = await browser.createBrowserContext();
     await context.overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
         'clipboard-sanitized-write']);
@@ -44,6 +45,11 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
     await page.setViewport({width, height, isMobile: mobile, hasTouch: mobile,
         deviceScaleFactor: scale});
     await page.setBypassCSP(bypassCSP);
+    if (missing) {
+        await page.setRequestInterception(true);
+        page.on('request', (request) => (missing.test(request.url()) ?
+            request.respond({status: 404, body: 'not found'}) : request.continue()));
+    }
     if (locale) {
         const session = await page.createCDPSession();
         await session.send('Emulation.setLocaleOverride', {locale});
@@ -67,14 +73,15 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
         }
     }, refuseCopy);
     page.context = context;
-    await start(page, () => page.goto(server.url));
+    await start(page, () => page.goto(server.url), !missing);
     return page;
 }
 
-export async function start(page, load) {
+// Loads the page and, where the program is to run (`runs`), waits until it waits for input.
+export async function start(page, load, runs = true) {
     await load();
     await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(page);
+    if (runs) await idle(page);
 }
 
 export async function done(page) {

@@ -1,6 +1,6 @@
-// The page for each reader: the layout on each screen (a phone's reflowed, a desktop's classic),
-// forced colours, dark, what a screen reader finds and hears, the keypad, touch, a copy the
-// browser refuses, input beyond a box's size, and the program stopping.
+// The page for each reader: the desktop's classic layout, forced colours, dark, what a screen
+// reader finds and hears, the keypad, a copy the browser refuses, input beyond a box's size, and
+// the page stopping rather than sitting silent. Phones and tablets: test_phone.mjs.
 //   node tests/web/test_page.mjs    with SITE and NODE_PATH as for test_site.mjs
 import assert from 'node:assert/strict';
 import {createRequire} from 'node:module';
@@ -11,105 +11,51 @@ import {at, done, focus, open, start, texts} from './site.mjs';
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
-// What a reader of the open window meets, measured in the page: its targets, the text size in
-// its boxes, whether the page scrolls sideways, the static texts that overflow their boxes, and
-// where the push buttons are.
-const measure = (page) => page.evaluate(() => {
-    const win = document.querySelector('dialog[open]') || document.getElementById('IDD_CALCULATOR');
-    const rect = (el) => el.getBoundingClientRect();
-    const buttons = [...win.querySelectorAll('.client > .button')].map(rect);
-    return {
-        small: [...win.querySelectorAll('input, textarea, button')].filter((el) =>
-            rect(el).width > 0 && (rect(el).width < 44 || rect(el).height < 44))
-            .map((el) => el.dataset.id || el.className),
-        text: Math.min(...[...win.querySelectorAll('.edit')].map((el) =>
-            parseFloat(getComputedStyle(el).fontSize))),
-        sideways: document.documentElement.scrollWidth > innerWidth,
-        width: rect(win).width / innerWidth,
-        overflowing: [...win.querySelectorAll('.static')].filter((el) =>
-            el.scrollHeight > el.clientHeight + 1 || el.scrollWidth > el.clientWidth + 1)
-            .map((el) => el.id),
-        tops: [...win.querySelectorAll('.edit')].map((el) => rect(el).top),
-        buttons: buttons.map((r) =>
-            [Math.round(r.left), Math.round(r.right), r.bottom <= innerHeight]),
-        classic: getComputedStyle(win.querySelector('.edit')).position === 'absolute',
-    };
+// A desktop keeps the classic window, every static text within its box, no sideways scrolling.
+test('the layout on a desktop', async () => {
+    const page = await open({width: 800, height: 600});
+    for (const window of ['calculator', 'About box']) {
+        if (window === 'About box') {
+            await page.click(at('IDC_ABOUT'));
+            await idle(page);
+        }
+        assert.deepEqual(await page.evaluate(() => {
+            const win = document.querySelector('dialog[open]') ||
+                document.getElementById('IDD_CALCULATOR');
+            return [getComputedStyle(win.querySelector('.edit')).position,
+                document.documentElement.scrollWidth > innerWidth,
+                [...win.querySelectorAll('.static')].filter((el) => el.scrollHeight >
+                    el.clientHeight + 1 || el.scrollWidth > el.clientWidth + 1).map((el) => el.id)];
+        }), ['absolute', false, []], window);
+    }
+    await done(page);
 });
 
 // The boxes ask for the keypad of digits and a point where the browser's language writes a
-// point (as on the phones above), for the text keyboard where it writes a comma, which would end
-// the number.
+// point, for the text keyboard where it writes a comma, which would end the number.
 const keypads = (page) => page.evaluate(() => [...document.querySelectorAll('input.edit')]
     .map((el) => el.readOnly || el.inputMode).join());
-// A phone reflows each window into the screen's width, every target large enough for a finger,
-// the boxes' text large enough that no phone zooms in, in template order, the push buttons apart
-// at the bottom; a desktop keeps the classic window, every static text within its box.
-const screens = [
-    ['360 x 640 phone', {width: 360, height: 640, mobile: true, scale: 3}],
-    ['390 x 844 phone', {width: 390, height: 844, mobile: true, scale: 3}],
-    ['640 x 360 phone on its side', {width: 640, height: 360, mobile: true, scale: 3}],
-    ['800 x 600 desktop', {width: 800, height: 600}],
-];
-for (const [name, screen] of screens) {
-    test(`the layout on a ${name}`, async () => {
-        const page = await open(screen);
-        for (const window of ['calculator', 'About box']) {
-            if (window === 'About box') {
-                await page.click(at('IDC_ABOUT'));
-                await idle(page);
-            }
-            const m = await measure(page);
-            const where = `${window}: ${JSON.stringify(m)}`;
-            assert.equal(m.sideways, false, where);
-            assert.deepEqual(m.overflowing, [], where);
-            assert.equal(m.classic, !screen.mobile, where);
-            if (!screen.mobile) continue;
-            assert.deepEqual(m.small, [], where);
-            assert.ok(m.text >= 16 && m.width > 0.99, where);
-            assert.deepEqual(m.tops, [...m.tops].sort((a, b) => a - b), where);
-            const [[, firstRight, firstShown], [secondLeft, , secondShown]] = m.buttons;
-            assert.ok(secondLeft - firstRight >= 16 && firstShown && secondShown, where);
-        }
-        if (screen.mobile) { // a finger types, reaches the window menu, long-presses a label
-            await press(page, 'Esc');
-            assert.equal(await keypads(page), 'decimal,decimal,true,decimal,decimal,true');
-            await page.tap(at('IDC_SWR_LOSS'));
-            await press(page, '5, Tab, 2, 0');
-            assert.equal((await texts(page))[5], '8.724232');
-            await page.setViewport({...page.viewport(), height: 300}); // the keyboard shown
-            await press(page, 'Shift+Tab, Tab'); // the box typed into stays above it and the bar
-            assert.ok(await page.$eval(at('IDC_SWR_LENGTH'), (box) =>
-                box.getBoundingClientRect().bottom <= innerHeight - 56));
-            await page.tap('#IDD_CALCULATOR .sysicon');
-            assert.deepEqual(await page.$$eval('#IDD_CALCULATOR .menu [role=menuitem]', (items) =>
-                items.map((item) => item.getBoundingClientRect().height >= 44)), [true, true]);
-            await page.tap('#IDD_CALCULATOR .caption');
-            assert.equal(await page.evaluate(() => {
-                const label = document.querySelector('#IDD_CALCULATOR label');
-                label.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch',
-                    bubbles: true}));
-                label.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true}));
-                return document.querySelector('#IDD_CALCULATOR .menu').hidden;
-            }), true);
-        }
-        await done(page);
-    });
-}
 
 // Forced colours keep the layout (the font is measured as well there) and show the menu's
-// focused item in the system's colours. Text has 4.5:1 contrast and the boxes' edges 3:1
-// against what they stand on, light and dark.
+// focused item in the system's colours. Text has 4.5:1 contrast, the boxes' edges 3:1 against
+// what they stand on, and the title bars' glyph buttons (the About box's menu sign, the close
+// boxes) 3:1 against both ends of their bar, light and dark. In every scheme a box that shows a
+// result looks other than one typed into.
 test('forced colours, light and dark', async () => {
     const page = await open({bypassCSP: true});
     const session = await page.createCDPSession();
     const layout = () => page.evaluate(() => [...document.querySelectorAll('#IDD_CALCULATOR *')]
         .map((el) => el.getBoundingClientRect()).map((r) => [r.left, r.top, r.width, r.height]));
     const classic = await layout();
-    await session.send('Emulation.setEmulatedMedia',
-        {features: [{name: 'forced-colors', value: 'active'}]});
-    await start(page, () => page.reload());
+    const scheme = async (name, value) => {
+        await session.send('Emulation.setEmulatedMedia', {features: [{name, value}]});
+        await start(page, () => page.reload());
+        assert.ok(await page.$$eval([at('IDC_LOSS_LENGTH'), at('IDC_LOSS_RESULT')].join(),
+            (boxes) => new Set(boxes.map((box) => ['backgroundColor', 'borderTopStyle']
+                .map((key) => getComputedStyle(box)[key]).join())).size === 2), value);
+    };
+    await scheme('forced-colors', 'active');
     assert.deepEqual(await layout(), classic);
-    assert.deepEqual((await measure(page)).overflowing, []);
     await press(page, 'Alt+Space');
     assert.deepEqual(await page.evaluate(() => {
         const item = getComputedStyle(document.activeElement);
@@ -118,13 +64,10 @@ test('forced colours, light and dark', async () => {
         return [item.outlineStyle,
             item.backgroundColor === getComputedStyle(probe).backgroundColor];
     }), ['solid', true]);
-    for (const scheme of ['light', 'dark']) {
-        await session.send('Emulation.setEmulatedMedia',
-            {features: [{name: 'prefers-color-scheme', value: scheme}]});
-        await start(page, () => page.reload());
+    for (const value of ['light', 'dark']) {
+        await scheme('prefers-color-scheme', value);
         await page.addScriptTag({path: axe});
-        const result = await page.evaluate(async () => {
-            const contrast = await axe.run('#IDD_CALCULATOR', {runOnly: ['color-contrast']});
+        await page.evaluate(() => {
             const luminance = (color) => {
                 const [r, g, b] = color.match(/[\d.]+/g).slice(0, 3).map((v) => {
                     const c = v / 255;
@@ -132,19 +75,32 @@ test('forced colours, light and dark', async () => {
                 });
                 return 0.2126 * r + 0.7152 * g + 0.0722 * b + 0.05;
             };
-            const ratio = (a, b) => Math.max(a, b) / Math.min(a, b);
-            const face = luminance(getComputedStyle(document.getElementById('IDD_CALCULATOR'))
-                .backgroundColor);
-            return {violations: contrast.violations.map((v) => v.nodes.length),
+            window.contrast = (a, b) => Math.max(luminance(a), luminance(b)) /
+                Math.min(luminance(a), luminance(b));
+        });
+        const result = await page.evaluate(async () => {
+            const found = await axe.run('#IDD_CALCULATOR', {runOnly: ['color-contrast']});
+            const face = getComputedStyle(document.getElementById('IDD_CALCULATOR'))
+                .backgroundColor;
+            return {violations: found.violations.map((v) => v.nodes.length),
                 edges: [...document.querySelectorAll('#IDD_CALCULATOR .edit')].map((el) => {
                     const style = getComputedStyle(el);
-                    const edge = luminance(style.borderTopColor);
-                    const field = luminance(style.backgroundColor);
-                    return Math.min(ratio(edge, face), ratio(edge, field));
+                    return Math.min(contrast(style.borderTopColor, face),
+                        contrast(style.borderTopColor, style.backgroundColor));
                 })};
         });
-        assert.deepEqual(result.violations, [], scheme);
-        assert.ok(result.edges.every((r) => r >= 3), `${scheme}: ${result.edges}`);
+        assert.deepEqual(result.violations, [], value);
+        assert.ok(result.edges.every((r) => r >= 3), `${value}: ${result.edges}`);
+        await page.click(at('IDC_ABOUT'));
+        await idle(page);
+        const glyphs = await page.$$eval('.titlebar button:not(:has(.drawn))', (buttons) =>
+            buttons.flatMap((glyph) => {
+                const style = (el) => getComputedStyle(el);
+                const own = style(glyph).backgroundColor;
+                const bar = style(glyph.parentElement).backgroundImage.match(/rgba?\([^)]*\)/g);
+                return (/, 0\)$/.test(own) ? bar : [own]).map((c) => contrast(style(glyph).color, c));
+            }));
+        assert.ok(glyphs.length === 4 && glyphs.every((r) => r >= 3), `${value}: ${glyphs}`);
     }
     await done(page);
 });
@@ -193,9 +149,9 @@ test('the keypad where the language writes a comma', async () => {
 });
 
 // Where the browser refuses both ways of copying, the address stays selected and the box says
-// how to copy it by hand. Text beyond a box's 32,767 characters is cut, and the program goes on;
-// should it ever stop, the page says so and offers to start it again.
-test('a refused copy, too much text, the program stopping', async () => {
+// how to copy it by hand. Text beyond a box's 32,767 characters is cut before a character, and
+// the program goes on.
+test('a refused copy, too much text', async () => {
     const page = await open({refuseCopy: true});
     await page.click(at('IDC_ABOUT'));
     await page.click(at('IDC_COPY'));
@@ -208,17 +164,46 @@ test('a refused copy, too much text, the program stopping', async () => {
     }), [true, false, true]);
     await press(page, 'Esc');
     await page.evaluate(() => {
-        const box = document.querySelector('[data-id=IDC_LOSS_LENGTH]');
-        box.value = '2'.repeat(2750000);
-        box.dispatchEvent(new InputEvent('input', {bubbles: true}));
+        for (const [id, text] of [['IDC_LOSS_LENGTH', '2'], ['IDC_SWR_LOSS', '\u{1F4E1}']]) {
+            const box = document.querySelector(`[data-id=${id}]`);
+            box.value = text.repeat(2750000 / text.length);
+            box.dispatchEvent(new InputEvent('input', {bubbles: true}));
+        }
     });
     await focus(page, 'IDC_LOSS_SWR');
     await press(page, '3');
-    assert.deepEqual((await texts(page)).map((t) => t.length), [32767, 1, 8, 0, 0, 0, 0]);
-    await page.evaluate(() => abort('a test')).catch(() => {});
-    assert.deepEqual(await page.evaluate(() => [document.querySelector('#ended h1').textContent,
-        document.getElementById('ended').hidden, document.activeElement.id]),
-    ['Varnholt Calculator has stopped.', false, 'restart']);
-    page.errors = page.errors.filter((e) => !/a test/.test(e));
+    const now = await texts(page);
+    assert.deepEqual(now.map((t) => t.length), [32767, 1, 8, 32766, 0, 8, 0]);
+    assert.equal(now[3], '\u{1F4E1}'.repeat(16383));
     await done(page);
 });
+
+// The page never sits silent: where its script, style sheet or WebAssembly cannot be had (a
+// site uploaded page first), the program stops on its own, or an error escapes an event of the
+// page's scripts, it says that the calculator has stopped and offers to start it again.
+const stops = [
+    ['its script missing', /varnholt\.\w+\.js$/],
+    ['its style sheet missing', /style\.\w+\.css$/],
+    ['its WebAssembly missing', /\.wasm$/],
+    ['the program stopping', null, () => abort('a test')],
+    ['an error in an event', null, () => {
+        const box = document.querySelector('[data-id=IDC_LOSS_LENGTH]');
+        Object.defineProperty(box, 'maxLength', {get: () => {
+            throw new Error('a test');
+        }});
+        box.dispatchEvent(new InputEvent('input', {bubbles: true}));
+    }],
+];
+for (const [what, missing, stop] of stops) {
+    test(`${what}: the page says the calculator has stopped`, async () => {
+        const page = await open({missing});
+        if (stop) await page.evaluate(stop).catch(() => {});
+        await page.waitForSelector('#ended:not([hidden])', {timeout: 5000});
+        assert.deepEqual(await page.evaluate(() => [document.querySelector('#ended h1')
+            .textContent, document.querySelector('[data-dialogs]').hidden,
+        document.activeElement.id]), ['Varnholt Calculator has stopped.', true, 'restart']);
+        page.errors = page.errors.filter((e) => !/a test/.test(e));
+        if (missing) page.errors = [];
+        await done(page);
+    });
+}

@@ -112,6 +112,20 @@ for dpi in 96 144; do
     copied 'https://varnholt.example.org/'
     keys Escape
 
+    if [ "$dpi" = 96 ]; then
+        step "a box keeps 32,767 UTF-16 units of a paste, whole characters only"
+        for text in 7 $'\U0001F4E1'; do
+            head -c 100000 /dev/zero | tr '\0' x | sed "s/x/$text/g" | xclip -selection clipboard -i
+            focus 'Varnholt Calculator' && keys alt+c ctrl+a ctrl+v
+            keys ctrl+a ctrl+c
+            [ "$text" = 7 ] && most=32767 || most=16383
+            within_5s eval '[ "$(timeout 2 xclip -selection clipboard -o | LC_ALL=C.UTF-8 wc -m)" = $most ]' ||
+                fail "the box does not hold $most characters of \"$text\""
+            [ -z "$(timeout 2 xclip -selection clipboard -o | tr -d "$text")" ] ||
+                fail "the box holds more than whole \"$text\""
+        done
+    fi
+
     step "Esc in the calculator window ends the program with status 0"
     focus 'Varnholt Calculator' && keys Escape
     within_5s eval '! kill -0 $app 2>/dev/null' || fail "the program still runs after Esc"
