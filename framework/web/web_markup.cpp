@@ -46,8 +46,7 @@ public:
                 bar += Control(i);
                 html += i == last ? "<div class=\"bar\">" + bar + "</div>" : "";
             } else if (controls[i].kind == ControlKind::StaticText && i + 1 < controls.size() &&
-                       controls[i + 1].labelledBy == int(i) &&
-                       controls[i + 1].group == group) {
+                       controls[i + 1].labelledBy == int(i) && controls[i + 1].group == group) {
                 html += "<div class=\"field\">" + Control(i) + Control(i + 1) + "</div>";
                 ++i;
             } else {

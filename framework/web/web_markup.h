@@ -9,9 +9,10 @@
 // (`default`) and `image` (`sunken`). A static text and the edit box right after it that it
 // names stand together in a `field`, the client area's push buttons in a `bar` where the last of
 // them is: how the layouts that flow the controls keep them together. After the controls come
-// the window's `live` region, which says each result as it is shown, and its `tell` line. A control with an ID carries its ID name as
-// `data-id`; a mnemonic is underlined and named in `data-mnemonic`. Element ids are the window's
-// `prefix`, unique in the page, followed by the control's ID name or place.
+// the window's `live` region, which says each result as it is shown, and its `tell` line. A control
+// with an ID carries its ID name as `data-id`; a mnemonic is underlined and named in
+// `data-mnemonic`. Element ids are the window's `prefix`, unique in the page, followed by the
+// control's ID name or place.
 #pragma once
 
 #include "crect.h"

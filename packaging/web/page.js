@@ -58,27 +58,35 @@ Module['onAbort'] = function() {
 // new version whenever it is shown again. Without a worker (plain http) the page works all the
 // same, so a refused registration or a failed look is no fault.
 if ('serviceWorker' in navigator) {
+    const workers = navigator.serviceWorker;
+    const startedUnder = workers.controller; // the worker this page's build came from
     window.addEventListener('load', function() {
-        const workers = navigator.serviceWorker;
         const notice = document.getElementById('update');
         const nothing = function() {};
+        let registration = null;
         let chosen = false;   // this tab asked for the new version
         let behind = false;   // another tab took a newer version than this page's
         let offered = null;   // the version offered, a worker
         let putOff = null;    // the version put off
         let returnTo = null;  // where the focus was before it went to the notice
-        workers.register('sw.js').then(function(registration) {
-            const offer = function() {
-                const version = behind ? registration.active :
-                    workers.controller && registration.waiting;
-                const shown = !!version && version !== putOff;
-                if (shown && version !== offered) {
-                    document.getElementById('said').textContent =
-                        notice.querySelector('p').textContent;
-                    offered = version;
-                }
-                notice.hidden = !shown;
-            };
+        const offer = function() {
+            const version = behind ? registration.active :
+                workers.controller && registration.waiting;
+            const shown = !!version && version !== putOff;
+            if (shown && version !== offered) {
+                document.getElementById('said').textContent = notice.querySelector('p').textContent;
+                offered = version;
+            }
+            notice.hidden = !shown;
+        };
+        workers.addEventListener('controllerchange', function() {
+            if (chosen) return window.location.reload();
+            behind = true;
+            if (registration) offer();
+        });
+        workers.register('sw.js').then(function(registered) {
+            registration = registered;
+            behind = behind || (!!startedUnder && registration.active !== startedUnder);
             offer();
             registration.addEventListener('updatefound', function() {
                 registration.installing.addEventListener('statechange', offer);
@@ -86,42 +94,39 @@ if ('serviceWorker' in navigator) {
             document.addEventListener('visibilitychange', function() {
                 if (!document.hidden) registration.update().catch(nothing);
             });
-            document.getElementById('update-now').addEventListener('click', function() {
-                if (registration.waiting && !behind) {
-                    chosen = true;
-                    registration.waiting.postMessage('activate');
-                } else {
-                    window.location.reload();
-                }
-            });
-            workers.addEventListener('controllerchange', function() {
-                if (chosen) return window.location.reload();
-                behind = true;
-                offer();
-            });
             // Older builds of this copy go once no page runs them.
             if (registration.active) registration.active.postMessage('clean');
         }).catch(nothing);
+        document.getElementById('update-now').addEventListener('click', function() {
+            if (registration && registration.waiting && !behind) {
+                chosen = true;
+                registration.waiting.postMessage('activate');
+            } else {
+                window.location.reload();
+            }
+        });
         const later = function() {
+            const inNotice = notice.contains(document.activeElement);
             putOff = offered;
             notice.hidden = true;
-            if (returnTo && notice.contains(document.activeElement)) returnTo.focus();
+            if (returnTo && inNotice) returnTo.focus();
         };
         document.getElementById('update-later').addEventListener('click', later);
-        // F6 moves between the calculator and the notice; Esc in the notice puts it off.
+        // F6 moves between the calculator and the notice; Esc in the notice puts it off. Keys
+        // taken here reach no dialog.
         window.addEventListener('keydown', function(e) {
             const inNotice = notice.contains(document.activeElement);
-            if (e.key === 'Escape' && inNotice) {
-                e.preventDefault();
+            const escape = e.key === 'Escape' && inNotice;
+            if (!escape && (e.key !== 'F6' || notice.hidden)) return;
+            e.preventDefault();
+            e.stopImmediatePropagation();
+            if (escape) {
                 later();
-            } else if (e.key === 'F6' && !notice.hidden) {
-                e.preventDefault();
-                if (inNotice && returnTo) {
-                    returnTo.focus();
-                } else if (!inNotice) {
-                    returnTo = document.activeElement;
-                    document.getElementById('update-now').focus();
-                }
+            } else if (inNotice) {
+                if (returnTo) returnTo.focus();
+            } else {
+                returnTo = document.activeElement;
+                document.getElementById('update-now').focus();
             }
         }, true);
     });

@@ -98,7 +98,8 @@ test('forced colours, light and dark', async () => {
                 const style = (el) => getComputedStyle(el);
                 const own = style(glyph).backgroundColor;
                 const bar = style(glyph.parentElement).backgroundImage.match(/rgba?\([^)]*\)/g);
-                return (/, 0\)$/.test(own) ? bar : [own]).map((c) => contrast(style(glyph).color, c));
+                return (/, 0\)$/.test(own) ? bar : [own])
+                    .map((c) => contrast(style(glyph).color, c));
             }));
         assert.ok(glyphs.length === 4 && glyphs.every((r) => r >= 3), `${value}: ${glyphs}`);
     }

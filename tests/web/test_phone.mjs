@@ -22,7 +22,8 @@ const measure = (page) => page.evaluate(() => {
     const focused = document.activeElement;
     return {
         small: all('input, textarea, button').filter((el) => rect(el).width > 0 &&
-            (rect(el).width < 44 || rect(el).height < 44)).map((el) => el.dataset.id || el.className),
+            (rect(el).width < 44 || rect(el).height < 44))
+            .map((el) => el.dataset.id || el.className),
         text: Math.min(...all('.edit').map((el) => parseFloat(getComputedStyle(el).fontSize))),
         sideways: document.documentElement.scrollWidth > innerWidth,
         width: rect(win).width / innerWidth,
@@ -57,7 +58,8 @@ const passedThrough = (page) => page.evaluate(() => {
         }
         for (let y = Math.max(0, top); y < Math.min(bottom, innerHeight); y += 6) {
             for (let x = Math.max(0, left); x < Math.min(right, innerWidth); x += 6) {
-                if (!el.contains(document.elementFromPoint(x, y))) missed.push(`${el.id} ${x},${y}`);
+                const hit = document.elementFromPoint(x, y);
+                if (!el.contains(hit)) missed.push(`${el.id} ${x},${y}`);
             }
         }
     }

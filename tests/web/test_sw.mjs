@@ -79,42 +79,104 @@ test('a copy of the site keeps another copy\'s build', async () => {
     }
 });
 
-test('a new build uploaded file by file is offered once whole, taken when chosen', async () => {
+// Build 2 uploaded file by file, taken in three tabs, offline: A takes it, B is still loading
+// build 1 then (its WebAssembly held back), C has put the offer off.
+test('a new build uploaded file by file, offered once whole, taken in one of 3 tabs', async () => {
     const context = await browser.createBrowserContext();
-    const page = await context.newPage();
     const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await visit(page, 'c');
-    // Build 2: a page that says so, and a script of other content under its own name.
+    const tab = async () => {
+        const page = await context.newPage();
+        page.on('pageerror', (error) => errors.push(error.message));
+        return page;
+    };
+    // A reader uses the tab in front (a tab behind draws nothing).
+    const use = async (page, act) => {
+        await page.bringToFront();
+        return act();
+    };
+    const build = (page) => page.evaluate(() => document.documentElement.dataset.build || '1');
+    const shown = (page) => page.$eval('#update', (notice) => !notice.hidden);
+    const a = await tab();
+    await visit(a, 'c');
+    // Build 2: a page that says so, and a script and WebAssembly of other content under names
+    // of their own (a custom section added to the WebAssembly).
     const dir = join(top, 'c');
     const sha = (text) => createHash('sha256').update(text).digest('hex');
-    const sw = readFileSync(join(dir, 'sw.js'), 'utf8');
     const oldPage = readFileSync(join(dir, 'index.html'), 'utf8');
-    const oldScript = /varnholt\.\w+\.js/.exec(oldPage)[0];
-    const script = readFileSync(join(dir, oldScript), 'utf8') + '\n// build 2\n';
-    const newScript = `varnholt.${sha(script).slice(0, 12)}.js`;
-    const newPage = oldPage.replace('<html lang="en">', '<html lang="en" data-build="2">')
-        .replace(oldScript, newScript);
-    writeFileSync(join(dir, newScript), script);
+    let newPage = oldPage.replace('<html lang="en">', '<html lang="en" data-build="2">');
+    let sw = readFileSync(join(dir, 'sw.js'), 'utf8');
+    for (const [kind, added] of [['js', Buffer.from('\n// build 2\n')],
+        ['wasm', Buffer.from([0, 6, 5, ...Buffer.from('build')])]]) {
+        const old = new RegExp(`varnholt\\.\\w+\\.${kind}`).exec(oldPage)[0];
+        const body = Buffer.concat([readFileSync(join(dir, old)), added]);
+        const name = `varnholt.${sha(body).slice(0, 12)}.${kind}`;
+        writeFileSync(join(dir, name), body);
+        newPage = newPage.replace(old, name);
+        sw = sw.replace(`'${old}': '${sha(readFileSync(join(dir, old)))}'`,
+            `'${name}': '${sha(body)}'`);
+    }
     writeFileSync(join(dir, 'sw.js'), sw.replaceAll(sha(oldPage), sha(newPage))
-        .replace(`'${oldScript}': '${sha(readFileSync(join(dir, oldScript)))}'`,
-            `'${newScript}': '${sha(script)}'`)
         .replace(/(const CACHE = .*:)(\w+)';/, '$1build2\';'));
     // The new worker and script are there, the new page not yet: the worker is not taken, and
     // the page still runs its own build whole.
-    assert.equal(await update(page), 'redundant');
-    await page.reload();
-    await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(page);
-    assert.equal(await page.evaluate(() => document.documentElement.dataset.build), undefined);
-    assert.equal(await computes(page), '47.712125');
-    // Whole now: the open page offers it, and takes it when its reader chooses.
+    assert.equal(await update(a), 'redundant');
+    await a.reload();
+    await a.waitForSelector('#IDD_CALCULATOR:not([hidden])');
+    await idle(a);
+    assert.deepEqual([await build(a), await computes(a)], ['1', '47.712125']);
+    // Whole now: the open tabs offer it, and say so once.
     writeFileSync(join(dir, 'index.html'), newPage);
-    assert.equal(await update(page), 'installed');
-    await page.waitForSelector('#update:not([hidden])');
-    await Promise.all([page.waitForNavigation(), page.click('#update-now')]);
-    await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    assert.equal(await page.evaluate(() => document.documentElement.dataset.build), '2');
+    assert.equal(await update(a), 'installed');
+    await a.waitForSelector('#update:not([hidden])');
+    assert.equal(await a.$eval('#said', (said) => said.textContent),
+        'A new version of Varnholt Calculator is ready.');
+    // C reaches the offer by F6 and puts it off with Esc: it stays away for that version, and
+    // the calculator goes on.
+    const c = await tab();
+    await visit(c, 'c');
+    await c.waitForSelector('#update:not([hidden])');
+    await press(c, 'F6');
+    assert.equal(await c.evaluate(() => document.activeElement.id), 'update-now');
+    await press(c, 'Esc');
+    assert.deepEqual([await shown(c), await c.evaluate(() => document.activeElement.dataset.id)],
+        [false, 'IDC_LOSS_LENGTH']);
+    // Offline, B loads build 1 and waits for its WebAssembly while A takes build 2.
+    server.offline = true;
+    server.server.closeAllConnections();
+    const b = await tab();
+    await b.evaluateOnNewDocument(() => {
+        const fetch = window.fetch;
+        const held = new Promise((resolve) => { window.release = resolve; });
+        window.fetch = (url, ...rest) => (/\.wasm$/.test(String(url)) ?
+            held.then(() => fetch(url, ...rest)) : fetch(url, ...rest));
+    });
+    await b.goto(`${server.url}c/`, {waitUntil: 'load'});
+    await b.evaluate(() => navigator.serviceWorker.ready);
+    await use(a, () => Promise.all([a.waitForNavigation(), a.click('#update-now')]));
+    await a.waitForSelector('#IDD_CALCULATOR:not([hidden])');
+    await idle(a);
+    assert.deepEqual([await build(a), await computes(a)], ['2', '47.712125']);
+    await b.evaluate(() => window.release());
+    await Promise.race([idle(b), b.waitForSelector('#ended:not([hidden])')]);
+    assert.equal(await b.$eval('#ended', (ended) => ended.hidden), true, 'B has stopped');
+    assert.deepEqual([await build(b), await use(b, () => computes(b))], ['1', '47.712125']);
+    // B's offer takes it; C's stays put off, and C runs build 1 until it is loaded again. Once
+    // no tab runs build 1, it goes.
+    await b.waitForSelector('#update:not([hidden])');
+    await use(b, () => Promise.all([b.waitForNavigation(), b.click('#update-now')]));
+    assert.deepEqual([await shown(c), await use(c, () => computes(c))], [false, '47.712125']);
+    const builds = () => b.evaluate((scope) => caches.keys().then((names) =>
+        names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length), `${server.url}c/`);
+    assert.equal(await builds(), 2);
+    await c.reload();
+    await c.waitForSelector('#IDD_CALCULATOR:not([hidden])');
+    await idle(c);
+    assert.deepEqual([await build(b), await build(c), await computes(c)],
+        ['2', '2', '47.712125']);
+    await b.waitForFunction((scope) => caches.keys().then((names) =>
+        names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length === 1),
+    {}, `${server.url}c/`);
+    server.offline = false;
     assert.deepEqual(errors, []);
     await context.close();
 });
