@@ -12,7 +12,7 @@ set(VARNHOLT_PROGRAM_DIR ${CMAKE_BINARY_DIR}/program)
 set(page_script ${PROJECT_SOURCE_DIR}/packaging/web/page.js)
 set_target_properties(varnholt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VARNHOLT_PROGRAM_DIR})
 target_link_options(varnholt PRIVATE "SHELL:--pre-js ${page_script}" -sENVIRONMENT=web
-    -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH)
+    -sDYNAMIC_EXECUTION=0 -sFILESYSTEM=0 -sMALLOC=emmalloc -sALLOW_MEMORY_GROWTH -sTEXTDECODER=2 "SHELL:-s INCOMING_MODULE_JS_API=[locateFile,instantiateWasm,onAbort]")
 get_property(web_libraries GLOBAL PROPERTY AFX_WEB_LIBRARIES)
 set_property(TARGET varnholt APPEND PROPERTY LINK_DEPENDS ${page_script} ${web_libraries})
 

@@ -9,7 +9,8 @@ set(site_source ${PROJECT_SOURCE_DIR}/packaging/web)
 # The page's first script, inline so that it speaks even where no other file of the site loads
 # (guard.js); without its comments, and allowed by its hash alone.
 file(READ ${site_source}/guard.js guard)
-string(REGEX REPLACE "(^|\n) *//[^\n]*" "" VARNHOLT_WEB_GUARD "${guard}")
+string(REGEX REPLACE "(^|\n) *//[^\n]*" "" guard "${guard}")
+string(REGEX REPLACE "\n +" "\n" VARNHOLT_WEB_GUARD "${guard}")
 string(SHA256 guard_hash "${VARNHOLT_WEB_GUARD}")
 base64_of_hex(${guard_hash} guard_hash)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${site_source}/guard.js)

@@ -152,3 +152,37 @@ test('a page 120 pixels wide', async () => {
     assert.deepEqual((await measure(page)).sideways, false);
     await done(page);
 });
+
+// A finger's ways: the boxes ask for the keypad of digits and a point (the browser's language
+// writes a point); the title bar's icon opens the window menu, its items 44 pixels high, with
+// the browser's offer to install the site as a command of its own until it is taken; a long
+// press on a label opens no menu.
+test('a finger: the keypad, the window menu and installing, a long press', async () => {
+    const page = await open({width: 390, height: 844, mobile: true});
+    assert.equal(await page.evaluate(() => [...document.querySelectorAll('input.edit')]
+        .map((el) => el.readOnly || el.inputMode).join()),
+    'decimal,decimal,true,decimal,decimal,true');
+    await page.evaluate(() => {
+        const offer = new Event('beforeinstallprompt', {cancelable: true});
+        offer.prompt = () => Promise.resolve(window.prompted = true);
+        window.dispatchEvent(offer);
+    });
+    const menu = () => page.$$eval('#IDD_CALCULATOR .menu [role=menuitem]', (items) =>
+        items.map((item) => [item.textContent, item.getBoundingClientRect().height >= 44]));
+    await page.tap('#IDD_CALCULATOR .sysicon');
+    assert.deepEqual(await menu(), [['Close', true], ['About Varnholt...', true],
+        ['Install as an app', true]]);
+    await page.tap('#IDD_CALCULATOR .menu .install');
+    await page.tap('#IDD_CALCULATOR .sysicon');
+    assert.deepEqual([await page.evaluate(() => window.prompted), (await menu()).length],
+        [true, 2]);
+    await page.tap('#IDD_CALCULATOR .caption');
+    assert.equal(await page.evaluate(() => {
+        const label = document.querySelector('#IDD_CALCULATOR label');
+        label.dispatchEvent(new PointerEvent('pointerdown', {pointerType: 'touch',
+            bubbles: true}));
+        label.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true}));
+        return document.querySelector('#IDD_CALCULATOR .menu').hidden;
+    }), true);
+    await done(page);
+});

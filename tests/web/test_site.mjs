@@ -131,6 +131,11 @@ describe('About box', () => {
             }
             assert.equal(await page.$$eval('dialog[open]', (open) => open.length > 0), stays);
             assert.equal(await clipboard(page), copies ? address : 'before');
+            if (copies) { // and says so, seen and heard
+                assert.deepEqual(await page.$eval('#IDD_ABOUT .tell', (tell) =>
+                    [tell.hidden, tell.getAttribute('role'), tell.textContent]),
+                [false, 'status', 'Copied to the clipboard.']);
+            }
             if (stays) await press(page, 'Esc');
             assert.equal(await where(page), returnsTo);
             await done(page);
