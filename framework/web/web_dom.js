@@ -97,9 +97,11 @@ mergeInto(LibraryManager.library, {
         vh.controls.forEach(function(control, i) { WebDom.place(control, at, i + 1); });
         // The keypad of digits and a point where this browser's language writes a point; the
         // text keyboard, which has the point in every language, where it writes a comma (which
-        // would end the number). Asking the language costs a start-up task, so it is asked
-        // when a box is first pressed or reached, before the keyboard shows.
-        const keypad = function() {
+        // would end the number). Asking the language costs a long task, so it is asked when a
+        // box is first pressed or reached, before the keyboard shows, not at the opening's
+        // first focus.
+        const keypad = function(e) {
+            if (e.type === 'focusin' && WebEvents.still) return;
             el.removeEventListener('pointerdown', keypad, true);
             el.removeEventListener('focusin', keypad, true);
             if (new Intl.NumberFormat().format(1.5) !== '1.5') return;
