@@ -153,12 +153,13 @@ test('a page 120 pixels wide', async () => {
     await done(page);
 });
 
-// A finger's ways: the boxes ask for the keypad of digits and a point (the browser's language
-// writes a point); the title bar's icon opens the window menu, its items 44 pixels high, with
+// A finger's ways: once one is pressed, the boxes ask for the keypad of digits and a point (the
+// browser's language writes a point); the title bar's icon opens the window menu, its items 44 pixels high, with
 // the browser's offer to install the site as a command of its own until it is taken; a long
 // press on a label opens no menu.
 test('a finger: the keypad, the window menu and installing, a long press', async () => {
     const page = await open({width: 390, height: 844, mobile: true});
+    await page.tap(at('IDC_SWR_LOSS'));
     assert.equal(await page.evaluate(() => [...document.querySelectorAll('input.edit')]
         .map((el) => el.readOnly || el.inputMode).join()),
     'decimal,decimal,true,decimal,decimal,true');
