@@ -1,3 +1,3 @@
-# The headless build: the program and its tests on no window system at all. It shows that the
-# dialog layer's headless backend stands alone, as the skeleton of a new one.
-varnholt_add_program()
+# What the headless build adds: nothing. The program and its tests run on no window system at
+# all, which shows that the dialog layer's headless backend stands alone, as the skeleton of a
+# new one.

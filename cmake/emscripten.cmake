@@ -14,4 +14,4 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${VARNHOLT_NODE})
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # The program's dialogs are elements of a web page.
-set(VARNHOLT_BACKEND web CACHE STRING "Window system of the dialog layer: qt, win32 or web")
+set(VARNHOLT_BACKEND web CACHE STRING "Window system of the dialog layer: qt, win32, web or headless")

@@ -24,4 +24,4 @@ add_compile_definitions(UNICODE _UNICODE)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # The program's dialogs are made by the Win32 dialog manager.
-set(VARNHOLT_BACKEND win32 CACHE STRING "Window system of the dialog layer: qt or win32")
+set(VARNHOLT_BACKEND win32 CACHE STRING "Window system of the dialog layer: qt, win32, web or headless")

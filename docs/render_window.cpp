@@ -3,6 +3,7 @@
 // With a second file, the About box goes there too. Works on the offscreen platform.
 #include "about_dialog.h"
 #include "calculator_dialog.h"
+#include "cwinapp.h"
 #include "program_module.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "program_module.h"
 
 #include "dialog_templates.h"
+#include "module.h"
 #include "resource.h"
 #include "version.h"
 

@@ -3,6 +3,7 @@
 // resource tool makes the Windows resource script and the image files from it.
 #pragma once
 
-#include "module.h"
-
+// The module's contents are module.h's; its users that do not read them (the application,
+// which registers it) need not see that header, nor its portable vocabulary.
+struct AfxModule;
 const AfxModule& ProgramModule();

@@ -1,6 +1,7 @@
 #include "bare_qt_dialog.h"
 
 #include "dialog_templates.h"
+#include "module.h"
 #include "program_module.h"
 
 #include <QFontMetrics>

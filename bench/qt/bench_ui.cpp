@@ -4,6 +4,7 @@
 // offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "bare_qt_dialog.h"
 #include "calculator_dialog.h"
+#include "cwinapp.h"
 #include "line_calculations.h"
 #include "program_module.h"
 #include "ratio_reporter.h"

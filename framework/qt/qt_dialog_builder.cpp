@@ -58,8 +58,8 @@ public:
     }
 };
 
-QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const ControlNotify& notify) {
-    const UINT id = control.id;
+QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, int index,
+                     const ControlNotify& notify) {
     if (control.multiLine) {
         auto* box = new QPlainTextEdit(&window);
         box->setReadOnly(control.readOnly);
@@ -71,7 +71,7 @@ QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const Cont
         box->setTabChangesFocus(true);
         box->setFrameShape(control.border ? QFrame::StyledPanel : QFrame::NoFrame);
         QObject::connect(box, &QPlainTextEdit::textChanged, &window,
-                         [notify, id]() { notify(id, EN_UPDATE); });
+                         [notify, index]() { notify(index, EN_UPDATE); });
         return box;
     }
     auto* edit = new QLineEdit(&window);
@@ -80,11 +80,12 @@ QWidget* MakeEditBox(QDialog& window, const ResolvedControl& control, const Cont
     edit->setMaxLength(32767);
     edit->setValidator(new WholeCharacters(edit));
     QObject::connect(edit, &QLineEdit::textChanged, &window,
-                     [notify, id]() { notify(id, EN_UPDATE); });
+                     [notify, index]() { notify(index, EN_UPDATE); });
     return edit;
 }
 
-QWidget* MakeControl(QDialog& window, const ResolvedControl& control, const ControlNotify& notify) {
+QWidget* MakeControl(QDialog& window, const ResolvedControl& control, int index,
+                     const ControlNotify& notify) {
     switch (control.kind) {
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(WithMnemonic(control.label, false), &window);
@@ -105,15 +106,14 @@ QWidget* MakeControl(QDialog& window, const ResolvedControl& control, const Cont
         return label;
     }
     case ControlKind::EditBox:
-        return MakeEditBox(window, control, notify);
+        return MakeEditBox(window, control, index, notify);
     case ControlKind::PushButton: {
         auto* button = new QPushButton(WithMnemonic(control.label, true), &window);
         // Enter is the dialog's: no button becomes the default by merely existing.
         button->setAutoDefault(false);
         button->setDefault(control.defaultButton);
-        const UINT id = control.id;
         QObject::connect(button, &QPushButton::clicked, &window,
-                         [notify, id]() { notify(id, BN_CLICKED); });
+                         [notify, index]() { notify(index, BN_CLICKED); });
         return button;
     }
     case ControlKind::Icon:
@@ -141,7 +141,7 @@ std::vector<QWidget*> BuildDialog(QDialog& window, const ResolvedDialog& layout,
 
     std::vector<QWidget*> controls;
     for (const ResolvedControl& control : layout.controls) {
-        QWidget* widget = MakeControl(window, control, notify);
+        QWidget* widget = MakeControl(window, control, int(controls.size()), notify);
         const CRect& r = control.rect;
         widget->setGeometry(r.left, r.top, r.Width(), r.Height());
         if (control.kind == ControlKind::EditBox || control.kind == ControlKind::PushButton) {

@@ -9,9 +9,9 @@
 class QDialog;
 class QWidget;
 
-// Called with a control's ID and notification code: EN_UPDATE on every change of an edit box's
-// text, BN_CLICKED when a push button is pressed.
-using ControlNotify = std::function<void(UINT id, UINT code)>;
+// Called with a control's place in the layout and a notification code: EN_UPDATE on every
+// change of an edit box's text, BN_CLICKED when a push button is pressed.
+using ControlNotify = std::function<void(int index, UINT code)>;
 
 // Makes `window` what the layout describes, owned by `owner` (nullptr: none): its window flags,
 // its caption, its fixed size, and its controls in template order (Qt's focus chain) as direct

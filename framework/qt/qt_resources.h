@@ -1,5 +1,4 @@
-// The program's images as the Qt backend loads them, from the registered module: icons
-// (AfxLoadIcon) and pictures.
+// The program's pictures as the Qt backend loads them, from the registered module.
 #pragma once
 
 #include "module.h"

@@ -10,15 +10,17 @@ DialogBaseUnits QtTextMetrics::BaseUnits() const {
     if (const auto found = known.constFind(key); found != known.constEnd()) {
         return *found;
     }
-    const QFontMetrics metrics(m_font);
-    int letters = 0;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        letters +=
-            metrics.horizontalAdvance(QChar(c)) + metrics.horizontalAdvance(QChar(c - 'A' + 'a'));
-    }
-    const DialogBaseUnits units{(letters / 26 + 1) / 2, metrics.height()};
+    const DialogBaseUnits units = TextMetrics::BaseUnits();
     known.insert(key, units);
     return units;
+}
+
+double QtTextMetrics::LetterAdvance(char letter) const {
+    return QFontMetrics(m_font).horizontalAdvance(QChar(letter));
+}
+
+int QtTextMetrics::LineHeight() const {
+    return QFontMetrics(m_font).height();
 }
 
 int QtTextMetrics::TextWidth(std::string_view text) const {

@@ -1,7 +1,6 @@
 // The layout's font on Qt: a dialog's font as QFontMetrics measures it.
 #pragma once
 
-#include "resolved_dialog.h"
 #include "text_metrics.h"
 
 #include <QFont>
@@ -15,6 +14,10 @@ public:
     int TextWidth(std::string_view text) const override;
     // As a word-wrapped QLabel lays its text out.
     int WrappedHeight(std::string_view text, int width) const override;
+
+protected:
+    double LetterAdvance(char letter) const override;
+    int LineHeight() const override;
 
 private:
     QFont m_font;

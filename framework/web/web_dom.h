@@ -10,20 +10,21 @@
 #include <cstdint>
 #include <string>
 
-class CDialogWindow;
+class WebDialogWindow;
 
 struct WebNode {
-    CDialogWindow* dialog = nullptr; // the window it is or belongs to
-    int window = 0;                  // the window's number
-    int control = -1;                // the control's place; -1 for the window itself
+    WebDialogWindow* dialog = nullptr; // the window it is or belongs to
+    int window = 0;                    // the window's number
+    int control = -1;                  // the control's place; -1 for the window itself
     std::string text; // a static text's or button's, markers and all, as GetWindowText gives it
 };
 
 extern "C" {
 
-// The dialog font's base units, measured as the window system measures them: the average width
-// of the 52 letters, each alone, in the low 16 bits; the font's height in the high 16.
-int web_base_units(void);
+// What the dialog font's base units are worked out from (TextMetrics::BaseUnits): the width of
+// one letter in pixels, with its fraction, and the height of a line.
+double web_letter_width(int letter);
+int web_line_height(void);
 // The width of a text in the dialog font, in pixels, rounded up.
 int web_text_width(const char* text);
 
@@ -32,8 +33,9 @@ int web_text_width(const char* text);
 // layout order, one a line. Places its client area (`places[0]`, in pixels) and its controls
 // (`places[1...]`), four numbers each: left, top, width, height. Owned windows open modally
 // over the page; others take their place on the page itself.
-int web_window_create(CDialogWindow* dialog, const char* id, const char* markup,
-                      const char* controls, int owned, const int* places, int count);
+// Returns the window's number, which its events carry.
+int web_window_create(const char* id, const char* markup, const char* controls, int owned,
+                      const int* places, int count);
 void web_window_show(int window);
 void web_window_hide(int window);
 // Removes a window and the events still queued for it.
@@ -62,9 +64,9 @@ void web_set_text(int window, int control, const char* text);
 // Says `text` through the window's live region, politely, once the event at hand is carried out;
 // what is said within one event is said together.
 void web_announce(int window, const char* text);
-// Shows a static text's or a button's text: `html` as WebLabelMarkup makes it, `mnemonic` the
-// key that reaches it (MnemonicText::mnemonic, "" for none).
-void web_set_label(int window, int control, const char* html, const char* mnemonic);
+// Shows a static text's or a button's text: `html` as WebLabelMarkup makes it, `keys` the
+// characters that reach it with Alt (MnemonicKeys, "" for none).
+void web_set_label(int window, int control, const char* html, const char* keys);
 // Selects characters [start, end) of an edit box; -1 as the end selects to the end of the text.
 void web_edit_select(int window, int control, int start, int end);
 // Puts the selection of an edit box on the clipboard.
@@ -72,8 +74,7 @@ void web_edit_copy(int window, int control);
 
 // Empties a window's menu, and appends an item to it, its text as web_set_label takes it.
 void web_menu_reset(int window);
-void web_menu_append(int window, int separator, int command, const char* html,
-                     const char* mnemonic);
+void web_menu_append(int window, int separator, int command, const char* html, const char* keys);
 
 // Waits for the next event of the page and stores it in *event.
 void web_next_event(WebEvent* event);

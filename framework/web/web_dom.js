@@ -3,8 +3,9 @@
 // web_events.js, the window menus in web_menu.js.
 //
 // Windows are numbered for the C++ side in WebDom.windows. A window's record `vh` holds its
-// element (`el`), client area, title-bar icon and close box, menu, its CDialogWindow's address
-// (`win`), and its controls in layout order (`controls`), which the C++ side names by place.
+// element (`el`), its number (`number`, which its events carry), client area, title-bar icon and
+// close box, menu, and its controls in layout order (`controls`), which the C++ side names by
+// place.
 mergeInto(LibraryManager.library, {
     $WebDom: {
         windows: [null],
@@ -27,11 +28,29 @@ mergeInto(LibraryManager.library, {
             return control < 0 ? vh.el : vh.controls[control];
         },
         // A text as the C++ side marks it up (its mnemonic underlined, all else escaped), and
-        // the key that reaches it.
-        label: function(el, html, mnemonic) {
+        // the characters that reach it with Alt, as the C++ rule gives them.
+        label: function(el, html, keys) {
             el.innerHTML = UTF8ToString(html);
-            if (mnemonic) el.dataset.mnemonic = UTF8ToString(mnemonic);
-            else delete el.dataset.mnemonic;
+            if (keys && HEAPU8[keys]) el.dataset.keys = UTF8ToString(keys);
+            else delete el.dataset.keys;
+        },
+        // The canvas that measures in the style of a window's client area, as the style sheet
+        // sets it: a window the page already shows, or else one made for the purpose. The font
+        // is put together from its parts: where colours are forced, the shorthand reads empty.
+        measuring: function() {
+            if (WebDom.measure) return WebDom.measure;
+            const shown = document.querySelector('.window > .client');
+            const probe = shown ? null : WebDom.make('div', 'window', document.body);
+            const style = getComputedStyle(shown || WebDom.make('div', 'client', probe));
+            const font =
+                [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
+            if (probe) probe.remove();
+            WebDom.measure = document.createElement('canvas').getContext('2d');
+            WebDom.measure.font = font;
+            const metrics = WebDom.measure.measureText('M');
+            WebDom.lineHeight =
+                Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+            return WebDom.measure;
         },
         draw: function(canvas, x, y, width, height, pixels) {
             const data =
@@ -40,37 +59,24 @@ mergeInto(LibraryManager.library, {
         },
     },
 
-    web_base_units__deps: ['$WebDom'],
-    web_base_units: function() {
-        // Measured in the style of a window's client area, as the style sheet sets it: a window
-        // the page already shows, or else one made for the purpose. The font is put together
-        // from its parts: where colours are forced, the shorthand reads empty.
-        const shown = document.querySelector('.window > .client');
-        const probe = shown ? null : WebDom.make('div', 'window', document.body);
-        const style = getComputedStyle(shown || WebDom.make('div', 'client', probe));
-        const font =
-            [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
-        if (probe) probe.remove();
-        WebDom.measure = document.createElement('canvas').getContext('2d');
-        WebDom.measure.font = font;
-        let letters = 0;
-        for (let c = 0; c < 26; ++c) {
-            letters += Math.round(WebDom.measure.measureText(String.fromCharCode(65 + c)).width);
-            letters += Math.round(WebDom.measure.measureText(String.fromCharCode(97 + c)).width);
-        }
-        const metrics = WebDom.measure.measureText('M');
-        WebDom.lineHeight =
-            Math.round(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
-        return ((letters / 26 + 1) >> 1) | (WebDom.lineHeight << 16);
+    web_letter_width__deps: ['$WebDom'],
+    web_letter_width: function(letter) {
+        return WebDom.measuring().measureText(String.fromCharCode(letter)).width;
+    },
+
+    web_line_height__deps: ['$WebDom'],
+    web_line_height: function() {
+        WebDom.measuring();
+        return WebDom.lineHeight;
     },
 
     web_text_width__deps: ['$WebDom'],
     web_text_width: function(text) {
-        return Math.ceil(WebDom.measure.measureText(UTF8ToString(text)).width);
+        return Math.ceil(WebDom.measuring().measureText(UTF8ToString(text)).width);
     },
 
     web_window_create__deps: ['$WebDom', '$WebEvents'],
-    web_window_create: function(win, id, markup, controls, owned, places, count) {
+    web_window_create: function(id, markup, controls, owned, places, count) {
         // A window the page already shows (laid out when the site was built) is taken as it is;
         // others go where the page keeps its dialogs ([data-dialogs]), or into its body.
         let el = document.getElementById(UTF8ToString(id));
@@ -82,7 +88,7 @@ mergeInto(LibraryManager.library, {
         }
         const at = HEAP32.subarray(places >> 2, (places >> 2) + 4 * count);
         const vh = {
-            el: el, win: win, owned: !!owned,
+            el: el, number: WebDom.windows.length, owned: !!owned,
             client: el.querySelector('.client'),
             icon: el.querySelector('.sysicon canvas'),
             close: el.querySelector('.close'),
@@ -198,10 +204,10 @@ mergeInto(LibraryManager.library, {
     },
 
     web_set_label__deps: ['$WebDom'],
-    web_set_label: function(window, control, html, mnemonic) {
+    web_set_label: function(window, control, html, keys) {
         let el = WebDom.control(window, control);
         if (el.classList.contains('group')) el = el.querySelector('.title');
-        WebDom.label(el, html, mnemonic);
+        WebDom.label(el, html, keys);
     },
 
     web_edit_select__deps: ['$WebDom'],

@@ -13,8 +13,8 @@ mergeInto(LibraryManager.library, {
         ended: false,   // the program has returned from main
 
         post: function(vh, type, control, value, character) {
-            const event = {win: vh.win, type: WebProtocol.WebEventType[type], control: control,
-                value: value || 0, character: character || 0};
+            const event = {window: vh.number, type: WebProtocol.WebEventType[type],
+                control: control, value: value || 0, character: character || 0};
             if (WebEvents.waiting) {
                 const wake = WebEvents.waiting;
                 WebEvents.waiting = null;
@@ -173,13 +173,14 @@ mergeInto(LibraryManager.library, {
                     WebMenu.open(vh, r.left, r.top);
                     return;
                 }
+                // The character as typed (or, where Alt makes another, its key's letter),
+                // taken where a control lists it among the keys that reach it.
                 const code = /^Key([A-Z])$/.exec(e.code);
-                const letter = e.key.length === 1 && /\p{L}/u.test(e.key) ? e.key : code && code[1];
-                const lower = letter && letter.toLowerCase();
-                const marked = lower && vh.controls.some(function(c) {
-                    return c.dataset.mnemonic === lower;
+                const typed = [...e.key].length === 1 ? e.key : code && code[1];
+                const marked = typed && vh.controls.some(function(c) {
+                    return [...(c.dataset.keys || '')].includes(typed);
                 });
-                if (marked) take('Mnemonic', lower.codePointAt(0));
+                if (marked) take('Mnemonic', typed.codePointAt(0));
                 return;
             }
             if (e.ctrlKey || e.metaKey || e.altKey) return;
@@ -212,7 +213,7 @@ mergeInto(LibraryManager.library, {
         const vh = WebDom.windows[window];
         if (!vh) return;
         _web_window_hide(window);
-        WebEvents.queue = WebEvents.queue.filter(function(e) { return e.win !== vh.win; });
+        WebEvents.queue = WebEvents.queue.filter(function(e) { return e.window !== vh.number; });
         vh.el.remove();
         WebDom.windows[window] = null;
     },
@@ -221,7 +222,12 @@ mergeInto(LibraryManager.library, {
         return Asyncify.handleAsync(function() {
             return WebEvents.next().then(function(e) {
                 const at = event >> 2;
-                HEAP32.set([e.win, e.type, e.control, e.value, e.character], at);
+                const field = WebProtocol.WebEventField;
+                HEAP32[at + field.Window] = e.window;
+                HEAP32[at + field.Type] = e.type;
+                HEAP32[at + field.Control] = e.control;
+                HEAP32[at + field.Value] = e.value;
+                HEAP32[at + field.Character] = e.character;
             });
         });
     },

@@ -32,7 +32,7 @@ mergeInto(LibraryManager.library, {
                 added.setAttribute('role', 'menuitem');
                 added.tabIndex = -1;
                 added.innerHTML = '<u>I</u>nstall as an app';
-                added.dataset.mnemonic = 'i';
+                added.dataset.keys = 'iI';
             }
         },
         // Opens the menu at (x, y) in the page's coordinates, the focus on its first item.
@@ -78,7 +78,7 @@ mergeInto(LibraryManager.library, {
                 WebMenu.close(vh, true);
             } else {
                 const item = items.find(function(i) {
-                    return i.dataset.mnemonic === e.key.toLowerCase();
+                    return [...(i.dataset.keys || '')].includes(e.key);
                 });
                 if (item) WebMenu.choose(vh, item);
             }
@@ -105,14 +105,14 @@ mergeInto(LibraryManager.library, {
     },
 
     web_menu_append__deps: ['$WebDom'],
-    web_menu_append: function(window, separator, command, html, mnemonic) {
+    web_menu_append: function(window, separator, command, html, keys) {
         const menu = WebDom.windows[window].menu;
         const item = WebDom.make('div', separator ? 'separator' : 'item', menu);
         item.setAttribute('role', separator ? 'separator' : 'menuitem');
         if (!separator) {
             item.tabIndex = -1;
             item.dataset.command = command;
-            WebDom.label(item, html, mnemonic);
+            WebDom.label(item, html, keys);
         }
     },
 });

@@ -1,6 +1,5 @@
 #include "web_resources.h"
 
-#include "cdialog.h"
 #include "module.h"
 
 #include <cstdint>
@@ -29,8 +28,4 @@ const WebIcon* WebLoadImages(UINT nID) {
         }
     }
     return &loaded.emplace(nID, std::move(icon)).first->second;
-}
-
-HICON AfxLoadIcon(UINT nID) {
-    return WebLoadImages(nID);
 }

@@ -1,8 +1,8 @@
-// The program's images as the web backend loads them, from the registered module: icons
-// (AfxLoadIcon) and pictures.
+// The program's images as the web backend loads them, from the registered module: icons and
+// pictures.
 #pragma once
 
-#include "win_defs.h"
+#include "vocabulary.h"
 #include "xpm_image.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 // beside text that grows with the DPI.
 #pragma once
 
-#include "win_defs.h"
+#include "vocabulary.h"
 
 #include <vector>
 

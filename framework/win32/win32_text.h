@@ -1,9 +1,9 @@
 // Texts at the Win32 boundary: the framework's UTF-8, the system's UTF-16.
 #pragma once
 
-#include "cstring.h"
+#include "vocabulary.h"
 
 #include <string>
 
-std::wstring Widen(const CString& text);
-CString Narrow(const wchar_t* text, int length);
+std::wstring Widen(const std::string& text);
+std::string Narrow(const wchar_t* text, int length);

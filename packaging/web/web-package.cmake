@@ -42,9 +42,8 @@ varnholt_render_icon(512 ${site_dir}/icon-512.png ${CMAKE_BINARY_DIR}/page/maska
 set(site_icons icon-192.png icon-512.png)
 list(TRANSFORM site_icons PREPEND ${site_dir}/ OUTPUT_VARIABLE site_icon_files)
 
-set(site_styles ${PROJECT_SOURCE_DIR}/framework/web/web_style.css
-    ${PROJECT_SOURCE_DIR}/framework/web/web_reflow.css ${site_source}/page.css
-    ${first_window}/layout.css)
+get_target_property(window_styles afx_web AFX_STYLE_SHEETS)
+set(site_styles ${window_styles} ${site_source}/page.css ${first_window}/layout.css)
 set(site_zip ${CMAKE_BINARY_DIR}/varnholt-web-${PROJECT_VERSION}.zip)
 add_custom_command(OUTPUT ${site_dir}/index.html ${site_dir}/sw.js ${site_zip}
     COMMAND ${CMAKE_COMMAND} -DSITE=${site_dir} -DPROGRAM=${VARNHOLT_PROGRAM_DIR}

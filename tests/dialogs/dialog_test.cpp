@@ -7,24 +7,34 @@ const char* const kBoxes[7] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RE
                                "IDC_MESSAGES"};
 const char* const kAddress = "https://varnholt.example.org/";
 
-HeadlessWindow& ControlOf(CDialog& dialog, const std::string& name) {
-    CDialogWindow* window = dialog.m_hWnd->window;
-    for (std::size_t i = 0; i < window->Layout().controls.size(); ++i) {
-        if (window->Layout().controls[i].idName == name) {
-            return *window->Control(window->Layout().controls[i].id);
+HeadlessDialogWindow& WindowOf(CDialog& dialog) {
+    return *dialog.m_hWnd->window;
+}
+
+HeadlessWindow& ControlOf(HeadlessDialogWindow& window, const std::string& name) {
+    for (const ResolvedControl& control : window.Layout().controls) {
+        if (control.idName == name) {
+            return *window.Control(control.id);
         }
     }
     ADD_FAILURE() << "no control " << name;
-    return window->Self();
+    return window.Self();
+}
+
+HeadlessWindow& ControlOf(CDialog& dialog, const std::string& name) {
+    return ControlOf(WindowOf(dialog), name);
+}
+
+std::string FocusIn(HeadlessDialogWindow& window) {
+    return window.Focused() < 0 ? "" : window.Layout().controls[window.Focused()].idName;
 }
 
 std::string FocusIn(CDialog& dialog) {
-    const CDialogWindow* window = dialog.m_hWnd->window;
-    return window->Focused() < 0 ? "" : window->Layout().controls[window->Focused()].idName;
+    return FocusIn(WindowOf(dialog));
 }
 
 std::string ActiveName() {
-    const CDialogWindow* window = HeadlessActiveWindow();
+    const HeadlessDialogWindow* window = HeadlessActiveWindow();
     return window ? window->Layout().name : "";
 }
 
@@ -64,6 +74,6 @@ std::string CalculatorTest::Shown() {
 }
 
 void CalculatorTest::Focus(const std::string& name) {
-    HeadlessClick(ControlOf(*m_dlg, name).control->id, m_dlg.get());
+    HeadlessClick(ControlOf(*m_dlg, name).control->id, &WindowOf(*m_dlg));
     HeadlessRun();
 }

@@ -5,7 +5,7 @@
 
 #include "about_dialog.h"
 #include "counting_dialogs.h"
-#include "headless/headless_input.h"
+#include "headless_driver.h"
 #include "program_module.h"
 #include "resource.h"
 
@@ -18,9 +18,13 @@
 extern const char* const kBoxes[7]; // the seven boxes' ID names, in template order
 extern const char* const kAddress;  // the About box's web address
 
+// The window of a dialog that is open.
+HeadlessDialogWindow& WindowOf(CDialog& dialog);
 // The control `name` ("IDC_LOSS_LENGTH", "IDOK") of a dialog's window.
+HeadlessWindow& ControlOf(HeadlessDialogWindow& window, const std::string& name);
 HeadlessWindow& ControlOf(CDialog& dialog, const std::string& name);
 // The ID name of the control that has the focus in a dialog's window ("" if none).
+std::string FocusIn(HeadlessDialogWindow& window);
 std::string FocusIn(CDialog& dialog);
 // The active window's template name ("IDD_ABOUT"), "" if none is shown.
 std::string ActiveName();

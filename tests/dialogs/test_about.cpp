@@ -50,17 +50,17 @@ TEST_P(About, IsModalAndCopiesTheWholeAddress) {
     HeadlessThen([&]() {
         ran = true;
         ASSERT_EQ(ActiveName(), "IDD_ABOUT");
-        CDialog& box = HeadlessActiveWindow()->Dialog();
+        HeadlessDialogWindow& box = *HeadlessActiveWindow();
         EXPECT_EQ(FocusIn(box), "IDOK");
         EXPECT_EQ(ControlOf(box, "IDC_WEB_ADDRESS").text, kAddress);
         const std::string keys = row.keys;
-        HeadlessClick(IDC_ABOUT, m_dlg.get()); // the calculator takes no input
+        HeadlessClick(IDC_ABOUT, &WindowOf(*m_dlg)); // the calculator takes no input
         HeadlessPress("9");
         if (keys == "copy") {
-            box.GetDlgItem(IDC_WEB_ADDRESS)->SendMessage(EM_SETSEL, 8, 15);
+            CWnd(box.Control(IDC_WEB_ADDRESS)).SendMessage(EM_SETSEL, 8, 15);
             HeadlessClick(IDC_COPY);
         } else if (keys == "disabled") {
-            box.GetDlgItem(IDOK)->EnableWindow(FALSE);
+            CWnd(box.Control(IDOK)).EnableWindow(FALSE);
             HeadlessPress("Return");
         } else if (keys == "close") {
             HeadlessCloseBox();

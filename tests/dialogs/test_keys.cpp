@@ -62,7 +62,7 @@ TEST_P(Keys, MoveOpenOrCloseAndChangeNoText) {
     const int exchanges = m_dlg->exchanges;
     const int helps = m_app.helps;
     HeadlessClipboard() = "77";
-    CDialogWindow* window = m_dlg->m_hWnd->window;
+    HeadlessDialogWindow* window = m_dlg->m_hWnd->window;
     window->Focus(window->Layout().IndexOf(ControlOf(*m_dlg, row.from).control->id), true);
     std::string opened;
     if (row.keys == "close") {

@@ -3,7 +3,7 @@
 // own keys, the About box as a modal QDialog with Qt's clipboard, and texts crossing UTF-16.
 #include "about_dialog.h"
 #include "counting_dialogs.h"
-#include "qt/qt_text_metrics.h"
+#include "laid_out_window.h"
 #include "resource.h"
 #include "test_support.h"
 
@@ -73,35 +73,18 @@ private slots:
         VERIFY_NO_WINDOW_OPEN();
     }
 
-    // Each control of both windows is a widget where the layout in the desktop's font puts it,
-    // named after its ID, read-only where the layout says, its label's buddy where the label has
-    // a mnemonic, with the name and description a screen reader gets from Qt.
-    void widgetsFollowTheLayout() {
+    // What a screen reader gets from Qt for each control of both windows: the name and the
+    // description its layout gives it.
+    void screenReaderNames() {
         CAboutDialog about;
         for (CDialog* dialog :
              {static_cast<CDialog*>(m_dlg.get()), static_cast<CDialog*>(&about)}) {
             QVERIFY(dialog->Create());
-            QWidget* window = WindowOf(*dialog);
-            const ResolvedDialog layout = ResolveDialog(
-                *AfxGetModule().FindDialog(dialog == &about ? IDD_ABOUT : IDD_CALCULATOR),
-                QtTextMetrics(window->font()), AfxGetModule());
-            const QList<QWidget*> widgets =
-                window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-            QCOMPARE(window->size(), QSize(layout.width, layout.height));
-            for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-                const ResolvedControl& control = layout.controls[i];
-                const CRect& r = control.rect;
-                QWidget* widget = widgets.value(qsizetype(i));
-                QVERIFY(widget);
-                QCOMPARE(widget->objectName(), QString::fromStdString(control.idName));
-                QCOMPARE(widget->geometry(), QRect(r.left, r.top, r.Width(), r.Height()));
-                if (auto* label = qobject_cast<QLabel*>(widget); label && control.buddy >= 0) {
-                    QCOMPARE(label->buddy(), widgets.value(control.buddy));
-                }
-                if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                    QCOMPARE(edit->isReadOnly(), control.readOnly);
-                }
-                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            const AfxLaidOutWindow* window = AfxLaidOutWindow::Of(dialog->m_hWnd);
+            for (std::size_t i = 0; i < window->Layout().controls.size(); ++i) {
+                const ResolvedControl& control = window->Layout().controls[i];
+                QAccessibleInterface* face =
+                    QAccessible::queryAccessibleInterface(window->ControlAt(int(i)));
                 QCOMPARE(face->text(QAccessible::Description),
                          QString::fromStdString(control.description));
                 if (!control.name.empty()) {

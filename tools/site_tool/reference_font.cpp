@@ -24,16 +24,11 @@ constexpr int kOtherAdvance = 1250;
 
 } // namespace
 
-DialogBaseUnits ReferenceFont::BaseUnits() const {
-    double letters = 0;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        letters += std::round(Advance(c)) + std::round(Advance(char(c - 'A' + 'a')));
-    }
-    // The line: the font's ascent and descent, each rounded, as the page's canvas reports them.
+int ReferenceFont::LineHeight() const {
     const auto pixels = [](int units) {
         return int(std::round(double(units) * kPixels / kUnitsPerEm));
     };
-    return {(int(letters) / 26 + 1) / 2, pixels(kAscent) + pixels(kDescent)};
+    return pixels(kAscent) + pixels(kDescent);
 }
 
 int ReferenceFont::TextWidth(std::string_view text) const {

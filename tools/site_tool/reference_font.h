@@ -10,8 +10,12 @@ class ReferenceFont : public TextMetrics {
 public:
     static constexpr int kPixels = 13;
 
-    DialogBaseUnits BaseUnits() const override;
     int TextWidth(std::string_view text) const override;
+
+protected:
+    double LetterAdvance(char letter) const override { return Advance(letter); }
+    // The line: the font's ascent and descent, each rounded, as the page's canvas reports them.
+    int LineHeight() const override;
 
 private:
     double Advance(char c) const;

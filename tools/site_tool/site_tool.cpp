@@ -8,7 +8,7 @@
 // Standard library only, so that a cross build can make it with the build machine's compiler.
 #include "program_module.h"
 #include "reference_font.h"
-#include "web/web_markup.h"
+#include "web_markup.h"
 #include "whole_file.h"
 
 #include <cstdio>
