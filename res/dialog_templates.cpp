@@ -55,9 +55,7 @@ const DialogItemTemplate kAboutItems[] = {
                                                                                      WS_GROUP,                                     40,  65, 135,  20},
     {K::EditBox,     DIALOG_ITEM_ID(IDC_WEB_ADDRESS),  "",                           ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 40, 85, 135, 14},
     {K::StaticText,  DIALOG_ITEM_ID(IDC_STATIC),
-     "WARNINGS\nFor educational and non-commercial use only: no part of this program may be "
-     "used for profit or distributed as part of any product. You may use it and pass it on "
-     "freely, as long as you do not do so for profit. The program is its owners' property.",
+     "WARNINGS\n" VARNHOLT_TERMS_OF_USE,
                                                                                      WS_GROUP,                                     40, 120, 170,  58},
     {K::PushButton,  DIALOG_ITEM_ID(IDC_COPY),         "Copy",                       BS_PUSHBUTTON | WS_TABSTOP,                  175,  85,  30,  14},
 };

@@ -1,7 +1,7 @@
 // The headless backend: no window system at all. Every dialog and control is a plain object with
 // its text, selection, focus and enabled state, so that the dialogs' behaviour runs, and can be
 // checked, anywhere: the target of the dialogs' behaviour test on every toolchain, and the
-// skeleton of a new backend. Whoever drives it (the tests' driver, tests/headless_driver) plays
+// skeleton of a new backend. Whoever drives it (the test driver, framework/testing) plays
 // the user and the native controls: it types into the boxes and presses keys and buttons
 // through the members below, and feeds the modal runs (HeadlessSetInput).
 //

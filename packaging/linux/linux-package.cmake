@@ -36,7 +36,7 @@ add_custom_target(varnholt_documents ALL
     DEPENDS ${generated_dir}/varnholt.1.gz ${generated_dir}/changelog.gz)
 install(FILES ${generated_dir}/varnholt.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${VARNHOLT_COMPONENT})
-install(FILES packaging/copyright ${generated_dir}/changelog.gz
+install(FILES ${generated_dir}/copyright ${generated_dir}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT ${VARNHOLT_COMPONENT})
 
 # Packaging, last, once every install rule is known: cpack -G DEB makes

@@ -4,7 +4,7 @@
 set(VARNHOLT_COMPONENT varnholt)
 install(TARGETS varnholt RUNTIME DESTINATION . COMPONENT ${VARNHOLT_COMPONENT})
 # The terms of use, under a name and with line ends that Windows' own editor opens.
-file(READ ${PROJECT_SOURCE_DIR}/packaging/copyright terms)
+file(READ ${generated_dir}/copyright terms)
 string(REPLACE "\n" "\r\n" terms "${terms}")
 file(WRITE ${generated_dir}/copyright.txt "${terms}")
 install(FILES ${generated_dir}/copyright.txt DESTINATION . COMPONENT ${VARNHOLT_COMPONENT})

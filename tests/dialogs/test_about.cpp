@@ -1,5 +1,5 @@
-// The About box, opened from the calculator; the calculator's window menu, its icon while
-// minimized; and what a screen reader finds in both windows.
+// The About box, opened from the calculator; the calculator's window menu and its icon while
+// minimized.
 #include "dialog_test.h"
 
 namespace {
@@ -108,54 +108,5 @@ TEST_F(CalculatorTest, WindowMenuMinimizesAndTheIconIsPaintedCentred) {
     EXPECT_EQ(m_dlg->m_hWnd->icons[0], AfxLoadIcon(IDI_MAIN));
     EXPECT_EQ(m_dlg->m_hWnd->icons[1], AfxLoadIcon(IDI_MAIN));
 }
-
-// What a screen reader finds: a box is named after its label (or its frame) and described by
-// its group, a button by its text; the picture and the icon (control "") in words.
-struct NameRow {
-    bool about;
-    const char* control;
-    const char* name;
-    const char* description;
-};
-void PrintTo(const NameRow& row, std::ostream* os) {
-    *os << row.control << " -> " << row.name << " " << row.description;
-}
-
-const char* const kLoss = "Cable Loss from SWR";
-const char* const kSwr = "SWR from Cable Loss";
-const NameRow kNameRows[] = {
-    {false, "IDC_LOSS_LENGTH", "Cable Length (m):", kLoss},
-    {false, "IDC_SWR_LENGTH", "Cable Length (m):", kSwr},
-    {false, "IDC_SWR_RESULT", "SWR:", kSwr},
-    {false, "IDC_MESSAGES", "Program messages", ""},
-    {false, "IDC_ABOUT", "About", ""},
-    {false, "", "", "A pocket calculator joined by a cable to an antenna"},
-    {true, "IDC_WEB_ADDRESS",
-     "For more information on this topic, visit the web page of the Varnholt authors:", ""},
-    {true, "IDC_COPY", "Copy", ""},
-    {true, "", "", "Varnholt Calculator"},
-};
-
-class ScreenReader : public CalculatorTest, public testing::WithParamInterface<NameRow> {};
-
-TEST_P(ScreenReader, NamesAndDescribesEachControl) {
-    const NameRow& row = GetParam();
-    CAboutDialog about;
-    CDialog& dialog = row.about ? static_cast<CDialog&>(about) : *m_dlg;
-    ASSERT_TRUE(!row.about || about.Create());
-    const ResolvedDialog& layout = dialog.m_hWnd->window->Layout();
-    const ResolvedControl* found = nullptr;
-    for (const ResolvedControl& control : layout.controls) {
-        const bool image =
-            control.kind == ControlKind::Icon || control.kind == ControlKind::Picture;
-        found = (*row.control ? control.idName == row.control : image) ? &control : found;
-    }
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->name, row.name);
-    EXPECT_EQ(found->description, row.description);
-    about.EndDialog(IDCANCEL);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ScreenReader, testing::ValuesIn(kNameRows));
 
 } // namespace

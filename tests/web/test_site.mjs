@@ -48,6 +48,7 @@ describe('keys', () => {
         ['IDC_ABOUT', 'Return', 'IDD_ABOUT'],
         ['IDC_LOSS_SWR', 'F1', 'IDC_LOSS_SWR'],
         ['IDC_SWR_LENGTH', 'Alt+C', 'IDC_LOSS_LENGTH'],
+        ['IDC_SWR_LENGTH', 'Alt+Shift+C', 'IDC_LOSS_LENGTH'],
         ['IDC_LOSS_RESULT', 'Alt+L', 'IDC_SWR_LENGTH'],
         ['IDC_ABOUT', 'Tab', 'IDC_LOSS_LENGTH'],
         ['IDC_LOSS_LENGTH', 'Shift+Tab', 'IDC_ABOUT'],
@@ -79,6 +80,24 @@ describe('keys', () => {
             if (after === 'IDD_ABOUT') await press(page, 'Esc');
         });
     }
+});
+
+// The page takes Alt with the characters that the markup lists as reaching a mnemonic, by the
+// C++ rule (both cases of A-Z, any other character as it stands), and with no others.
+test('mnemonic keys as the markup lists them', async () => {
+    const page = await open();
+    const taken = () => page.evaluate(() => ['c', 'C', '\u00c4', '\u00e4'].map((key) => {
+        const press = new KeyboardEvent('keydown', {key, altKey: true, bubbles: true,
+            cancelable: true});
+        document.activeElement.dispatchEvent(press);
+        return press.defaultPrevented;
+    }));
+    assert.deepEqual(await taken(), [true, true, false, false]);
+    await page.evaluate(() => {
+        document.querySelector('#IDD_CALCULATOR label').dataset.keys = '\u00c4';
+    });
+    assert.deepEqual(await taken(), [false, false, true, false]);
+    await done(page);
 });
 
 describe('About box', () => {

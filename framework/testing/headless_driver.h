@@ -1,4 +1,5 @@
-// The user and the native controls for the headless backend's windows, as the tests drive them:
+// The dialog layer's test driver: the user and the native controls for the headless backend's
+// windows, as a program's tests drive them:
 // keys, typing, clicks and the close box go into one queue, carried out in order, each event to
 // the active window (the one shown last, since the windows under a modal one take no input). A
 // modal run carries out the queued input itself until its dialog ends; where the input runs
