@@ -4,6 +4,7 @@
 #include "module.h"
 #include "program_module.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,86 +13,112 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <vector>
+
+namespace {
+
+// What a form designer leaves in its generated code: each control with its text and a fixed
+// rectangle in pixels, here read once from the template in the dialog font (dialog units to
+// pixels, as the window system does, texts not fitted), and the picture decoded once.
+struct Row {
+    ControlKind kind;
+    QString text;
+    QRect rect;
+    bool readOnly, multiLine, buddy; // buddy: a mnemonic label, whose buddy is the next box
+};
+
+struct Form {
+    QString caption;
+    QSize size;
+    std::vector<Row> rows;
+    QPixmap picture;
+};
+
+const Form& TheForm() {
+    static const Form form = [] {
+        const DialogTemplate& dt = kCalculatorTemplate;
+        const QFontMetrics metrics(QApplication::font("QDialog"));
+        int letters = 0;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            letters +=
+                metrics.horizontalAdvance(QChar(c)) + metrics.horizontalAdvance(QChar(c + 32));
+        }
+        const int unitX = (letters / 26 + 1) / 2, unitY = metrics.height();
+        const auto px = [&](int x) { return (x * unitX + 2) / 4; };
+        const auto py = [&](int y) { return (y * unitY + 4) / 8; };
+        Form made{QString::fromUtf8(dt.caption), QSize(px(dt.cx), py(dt.cy)), {}, {}};
+        for (std::size_t i = 0; i < dt.itemCount; ++i) {
+            const DialogItemTemplate& item = dt.items[i];
+            const QString text = QString::fromUtf8(item.text.text ? item.text.text : "");
+            made.rows.push_back({item.kind, text,
+                                 QRect(px(item.x), py(item.y), px(item.cx), py(item.cy)),
+                                 bool(item.style & ES_READONLY), bool(item.style & ES_MULTILINE),
+                                 item.kind == ControlKind::StaticText && text.contains(u'&')});
+            if (item.kind == ControlKind::Picture) {
+                made.picture = QPixmap(ProgramModule().FindImage(item.text.image)->images.front());
+            }
+        }
+        return made;
+    }();
+    return form;
+}
+
+} // namespace
 
 std::unique_ptr<QDialog> MakeBaselineDialog() {
+    const Form& form = TheForm();
     auto dialog = std::make_unique<QDialog>();
-    const DialogTemplate& dt = kCalculatorTemplate;
     dialog->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::WindowMinimizeButtonHint);
-    dialog->setWindowTitle(QString::fromUtf8(dt.caption));
-
-    const QFontMetrics metrics(dialog->font());
-    const int unitX =
-        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 +
-         1) /
-        2;
-    const int unitY = metrics.height();
-    auto px = [&](int x) { return (x * unitX + 2) / 4; };
-    auto py = [&](int y) { return (y * unitY + 4) / 8; };
-    dialog->setFixedSize(px(dt.cx), py(dt.cy));
-
-    QLabel* mnemonicLabel = nullptr;
-    for (std::size_t i = 0; i < dt.itemCount; ++i) {
-        const DialogItemTemplate& item = dt.items[i];
-        QRect rect(px(item.x), py(item.y), px(item.cx), py(item.cy));
-        const QString text = QString::fromUtf8(item.text.text ? item.text.text : "");
+    dialog->setWindowTitle(form.caption);
+    dialog->setFixedSize(form.size);
+    QLabel* buddyOf = nullptr;
+    for (const Row& row : form.rows) {
         QWidget* control = nullptr;
-        switch (item.kind) {
-        case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(text, dialog.get());
-            box->lower();
-            control = box;
+        QRect rect = row.rect;
+        switch (row.kind) {
+        case ControlKind::GroupBox:
+            control = new QGroupBox(row.text, dialog.get());
             break;
-        }
         case ControlKind::StaticText: {
-            auto* label = new QLabel(text, dialog.get());
-            label->setTextFormat(Qt::PlainText);
+            auto* label = new QLabel(row.text, dialog.get());
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (text.contains(u'&')) {
-                mnemonicLabel = label;
-            }
+            buddyOf = row.buddy ? label : nullptr;
             control = label;
             break;
         }
         case ControlKind::EditBox:
-            if (item.style & ES_MULTILINE) {
+            if (row.multiLine) {
                 auto* box = new QPlainTextEdit(dialog.get());
                 box->setReadOnly(true);
-                box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-                box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                 control = box;
             } else {
                 auto* edit = new QLineEdit(dialog.get());
-                edit->setReadOnly(item.style & ES_READONLY);
+                edit->setReadOnly(row.readOnly);
                 control = edit;
+                if (buddyOf) {
+                    buddyOf->setBuddy(edit);
+                }
             }
+            buddyOf = nullptr;
             break;
         case ControlKind::PushButton:
-            control = new QPushButton(text, dialog.get());
+            control = new QPushButton(row.text, dialog.get());
             break;
         case ControlKind::Icon:
         case ControlKind::Picture: {
             auto* label = new QLabel(dialog.get());
-            const QPixmap pixmap(ProgramModule().FindImage(item.text.image)->images.front());
-            label->setPixmap(pixmap);
+            label->setPixmap(form.picture);
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            // Shown at the picture's own size, as the calculator shows it.
-            const int frame = label->frameWidth();
-            rect.setSize(pixmap.size() + QSize(2 * frame, 2 * frame));
+            rect.setSize(form.picture.size() + QSize(2, 2));
             control = label;
             break;
         }
         }
         control->setGeometry(rect);
-        // A label's mnemonic shows underlined, not as "&", once it has a buddy.
-        if (mnemonicLabel && (item.style & WS_TABSTOP)) {
-            mnemonicLabel->setBuddy(control);
-            mnemonicLabel = nullptr;
-        }
     }
-    dialog->move(dialog->screen()->availableGeometry().center() -
-                 QPoint(dialog->width() / 2, dialog->height() / 2));
+    dialog->move(dialog->screen()->availableGeometry().center() - dialog->rect().center());
     return dialog;
 }

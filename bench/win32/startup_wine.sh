@@ -8,17 +8,13 @@ set -euo pipefail
 build=$(realpath "${1:-build-windows}")
 runs=${2:-5}
 source "$(dirname "$0")/../../tools/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/x_server.sh"
 begin=$(date +%s%N)
 wine_prefix "$build/bench/win32/wineprefix"
 wineserver -w # so that the first start finds no wineserver running
 echo "prefix ready in $((($(date +%s%N) - begin) / 1000000)) ms"
-display=99
-while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
-export DISPLAY=:$display
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; wait' EXIT
-while ! xdpyinfo >/dev/null 2>&1; do sleep 0.05; done # Xvfb gives no readiness signal
+x_start
+trap 'wineserver -k 2>/dev/null || true; x_stop' EXIT
 
 # Milliseconds from the start of $1 until a window titled $2 exists; then the program is ended.
 # A window that has not come within 20 s ends the benchmark with a failure, not a wait forever.

@@ -34,8 +34,7 @@ void Listed(HeadlessDialogWindow* window, bool shown) {
 
 HeadlessDialogWindow::HeadlessDialogWindow(AfxDialogSite& dialog,
                                            const DialogTemplate& dialogTemplate)
-    : AfxLaidOutWindow(dialog,
-                       ResolveDialog(dialogTemplate, HeadlessTextMetrics(), AfxGetModule())),
+    : AfxLaidOutWindow(dialog, AfxResolve(dialogTemplate, HeadlessTextMetrics(), "headless")),
       m_controls(Layout().controls.size()) {
     m_self.window = this;
     m_self.text = Layout().caption;

@@ -1,6 +1,7 @@
 // A dialog template as data: the dialog's caption, style and size, and its controls in
 // template order, which is also their creation order and tab order. Positions and sizes are in
-// dialog units; CDialog turns them into pixels through the dialog font's metrics.
+// dialog units: the resolve pass (resolved_dialog.h) turns them into pixels of a font, and the
+// Win32 dialog manager does the same from the resource script made of them.
 #pragma once
 
 #include "vocabulary.h"

@@ -3,6 +3,7 @@
 namespace {
 
 const AfxModule* g_module = nullptr;
+unsigned g_generation = 0;
 
 template <class List> auto FindById(const List& list, UINT id) -> decltype(&*list.begin()) {
     for (const auto& entry : list) {
@@ -35,6 +36,11 @@ const AfxImageResource* AfxModule::FindImage(UINT id) const {
 
 void AfxRegisterModule(const AfxModule* module) {
     g_module = module;
+    ++g_generation;
+}
+
+unsigned AfxModuleGeneration() {
+    return g_generation;
 }
 
 const AfxModule& AfxGetModule() {

@@ -43,3 +43,6 @@ void AfxRegisterModule(const AfxModule* module);
 
 // The registered module, or an empty one (no name, no resources) before registration.
 const AfxModule& AfxGetModule();
+// A number that changes with every registration: what is made from the registered module and
+// kept is made anew once it changes.
+unsigned AfxModuleGeneration();

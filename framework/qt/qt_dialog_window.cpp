@@ -17,6 +17,14 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+QFont DialogFont() {
+    return QApplication::font("QDialog");
+}
+
+} // namespace
+
 // The QDialog of a window: Qt's events, carried to it.
 class QtDialog : public QDialog {
 public:
@@ -58,9 +66,8 @@ private:
 };
 
 QtDialogWindow::QtDialogWindow(AfxDialogSite& dialog, const DialogTemplate& dialogTemplate)
-    : AfxLaidOutWindow(dialog,
-                       ResolveDialog(dialogTemplate, QtTextMetrics(QApplication::font("QDialog")),
-                                     AfxGetModule())),
+    : AfxLaidOutWindow(dialog, AfxResolve(dialogTemplate, QtTextMetrics(DialogFont()),
+                                          DialogFont().key().toStdString())),
       m_window(new QtDialog(*this)) {
     SetControls(BuildDialog(*m_window, Layout(), dialog.OwnerWindow(),
                             [this](int index, UINT code) { Notify(index, code); }));

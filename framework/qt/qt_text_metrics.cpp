@@ -16,19 +16,19 @@ DialogBaseUnits QtTextMetrics::BaseUnits() const {
 }
 
 double QtTextMetrics::LetterAdvance(char letter) const {
-    return QFontMetrics(m_font).horizontalAdvance(QChar(letter));
+    return m_metrics.horizontalAdvance(QChar(letter));
 }
 
 int QtTextMetrics::LineHeight() const {
-    return QFontMetrics(m_font).height();
+    return m_metrics.height();
 }
 
 int QtTextMetrics::TextWidth(std::string_view text) const {
-    return QFontMetrics(m_font).size(0, QString::fromUtf8(text)).width();
+    return m_metrics.size(0, QString::fromUtf8(text)).width();
 }
 
 int QtTextMetrics::WrappedHeight(std::string_view text, int width) const {
-    return QFontMetrics(m_font)
+    return m_metrics
         .boundingRect(QRect(0, 0, width, 2000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                       QString::fromUtf8(text))
         .height();

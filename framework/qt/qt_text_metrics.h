@@ -4,10 +4,11 @@
 #include "text_metrics.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 class QtTextMetrics : public TextMetrics {
 public:
-    explicit QtTextMetrics(const QFont& font) : m_font(font) {}
+    explicit QtTextMetrics(const QFont& font) : m_font(font), m_metrics(font) {}
 
     // Measured once per font: measuring glyphs costs more than building the rest of a dialog.
     DialogBaseUnits BaseUnits() const override;
@@ -21,4 +22,5 @@ protected:
 
 private:
     QFont m_font;
+    QFontMetrics m_metrics;
 };

@@ -60,7 +60,7 @@ void ShowImage(const WebNode& node, const Image& image) {
 } // namespace
 
 WebDialogWindow::WebDialogWindow(AfxDialogSite& dialog, const DialogTemplate& dialogTemplate)
-    : AfxLaidOutWindow(dialog, ResolveDialog(dialogTemplate, WebTextMetrics(), AfxGetModule())),
+    : AfxLaidOutWindow(dialog, AfxResolve(dialogTemplate, WebTextMetrics(), "page")),
       m_id(UniqueId(Layout().name)) {
     const ResolvedDialog& layout = Layout();
     std::vector<int> places = {0, 0, layout.width, layout.height};

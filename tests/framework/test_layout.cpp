@@ -22,19 +22,10 @@ constexpr DWORD kBox = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 class MadeUp {
 public:
     explicit MadeUp(std::vector<DialogItemTemplate> items) : m_items(std::move(items)) {
-        m_template = {500,
-                      "IDD_MADE_UP",
-                      "Made up",
-                      WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                      0,
-                      0,
-                      0,
-                      200,
-                      100,
-                      "MS Sans Serif",
-                      8,
-                      m_items.data(),
-                      m_items.size()};
+        // clang-format off
+        m_template = {500, "IDD_MADE_UP", "Made up", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
+                      200, 100, "MS Sans Serif", 8, m_items.data(), m_items.size()};
+        // clang-format on
         m_module.dialogs = {&m_template};
         AfxRegisterModule(&m_module);
         EXPECT_TRUE(m_dialog.Create());
@@ -63,33 +54,15 @@ void PrintTo(const FitRow& row, std::ostream* os) {
     *os << row.what;
 }
 
+// clang-format off
 const FitRow kFitRows[] = {
     {"a text that fits keeps its box", "Fits", 10, 10, 40, 8, true, {15, 16, 75, 29}},
-    {"a text of one line grows to the right",
-     "A longer label",
-     10,
-     10,
-     40,
-     8,
-     false,
-     {15, 16, 99, 29}},
-    {"stopped by its neighbour, it wraps down",
-     "A longer label",
-     10,
-     10,
-     40,
-     8,
-     true,
-     {15, 16, 75, 42}},
-    {"a wrapped text that finds no room below widens to the edge",
-     "one two three four five six seven eight",
-     10,
-     10,
-     40,
-     16,
-     true,
-     {15, 16, 298, 42}},
+    {"a text of one line grows to the right", "A longer label", 10, 10, 40, 8, false, {15, 16, 99, 29}},
+    {"stopped by its neighbour, it wraps down", "A longer label", 10, 10, 40, 8, true, {15, 16, 75, 42}},
+    {"a wrapped text with no room below widens to the edge", "one two three four five six seven eight",
+     10, 10, 40, 16, true, {15, 16, 298, 42}},
 };
+// clang-format on
 
 class Fit : public testing::TestWithParam<FitRow> {};
 

@@ -75,28 +75,6 @@ private slots:
         VERIFY_NO_WINDOW_OPEN();
     }
 
-    // What a screen reader gets from Qt for each control of both windows: the name and the
-    // description its layout gives it.
-    void screenReaderNames() {
-        CAboutDialog about;
-        for (CDialog* dialog :
-             {static_cast<CDialog*>(m_dlg.get()), static_cast<CDialog*>(&about)}) {
-            QVERIFY(dialog->Create());
-            const AfxLaidOutWindow* window = AfxLaidOutWindow::Of(dialog->m_hWnd);
-            for (std::size_t i = 0; i < window->Layout().controls.size(); ++i) {
-                const ResolvedControl& control = window->Layout().controls[i];
-                QAccessibleInterface* face =
-                    QAccessible::queryAccessibleInterface(window->ControlAt(int(i)));
-                QCOMPARE(face->text(QAccessible::Description),
-                         QString::fromStdString(control.description));
-                if (!control.name.empty()) {
-                    QCOMPARE(face->text(QAccessible::Name), QString::fromStdString(control.name));
-                }
-            }
-        }
-        about.EndDialog(IDCANCEL);
-    }
-
     // A mnemonic beyond A-Z, in a made-up dialog: Qt's own (the label's buddy) reaches its box.
     void mnemonicBeyondAtoZ() {
         const DWORD text = SS_LEFT | WS_GROUP, box = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;

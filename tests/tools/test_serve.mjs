@@ -73,7 +73,6 @@ const small = {'content-type': 'text/javascript; charset=utf-8'};
 const cases = [
     // what, method, target, status, headers the answer must carry, its body if it matters, how
     ['an escape cut short', 'GET', '/50%', 400],
-    ['a lone percent sign', 'GET', '/%', 400],
     ['an escape of no hex digits', 'GET', '/%ZZ', 400],
     ['an empty authority, no path', 'GET', '//', 400],
     ['a NUL byte', 'GET', '/small.js%00.html', 400],
@@ -86,12 +85,10 @@ const cases = [
     ['a link to a folder outside', 'GET', '/outdir/secret.txt', 404],
     ['a link inside to a hidden file', 'GET', '/env.txt', 404],
     ['a hidden file', 'GET', '/.env', 404],
-    ['a hidden file, escaped', 'GET', '/%2eenv', 404],
     ['a file in a hidden folder', 'GET', '/.git/config', 404],
     ['a folder without its slash', 'GET', '/sub', 404],
     ['a missing file', 'GET', '/missing.txt', 404],
     ['POST', 'POST', '/small.js', 405, allow],
-    ['PUT', 'PUT', '/small.js', 405, allow],
     ['DELETE', 'DELETE', '/', 405, allow],
     ['a method unknown to Node', 'FOO', '/small.js', 405, allow],
     ['a method in lower case', 'get', '/small.js', 405, allow],

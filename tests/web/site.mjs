@@ -98,6 +98,11 @@ export async function focus(page, id) {
     await idle(page);
 }
 
+// What keyboard the boxes ask for: the keypad of digits and a point ("decimal") or the text
+// keyboard (""); read-only boxes none ("true").
+export const keypads = (page) => page.evaluate(() => [...document.querySelectorAll('input.edit')]
+    .map((el) => el.readOnly || el.inputMode).join());
+
 export const focused = (page) => page.evaluate(() =>
     document.activeElement && document.activeElement.dataset.id);
 

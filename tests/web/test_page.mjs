@@ -1,40 +1,15 @@
-// The page for each reader: the desktop's classic layout, forced colours, dark, what a screen
-// reader finds and hears, the keypad, a copy the browser refuses, input beyond a box's size, and
-// the page stopping rather than sitting silent. Phones and tablets: test_phone.mjs.
+// The page for each reader: forced colours, dark, what a screen reader finds and hears, the
+// keypad, a copy the browser refuses, input beyond a box's size, and the page stopping rather
+// than sitting silent. The layout on each screen: test_phone.mjs.
 //   node tests/web/test_page.mjs    with SITE and NODE_PATH as for test_site.mjs
 import assert from 'node:assert/strict';
 import {createRequire} from 'node:module';
 import {test} from 'node:test';
 
 import {idle, press} from '../../tools/browser.mjs';
-import {at, done, focus, open, start, texts} from './site.mjs';
+import {at, done, focus, keypads, open, start, texts} from './site.mjs';
 
 const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-
-// A desktop keeps the classic window, every static text within its box, no sideways scrolling.
-test('the layout on a desktop', async () => {
-    const page = await open({width: 800, height: 600});
-    for (const window of ['calculator', 'About box']) {
-        if (window === 'About box') {
-            await page.click(at('IDC_ABOUT'));
-            await idle(page);
-        }
-        assert.deepEqual(await page.evaluate(() => {
-            const win = document.querySelector('dialog[open]') ||
-                document.getElementById('IDD_CALCULATOR');
-            return [getComputedStyle(win.querySelector('.edit')).position,
-                document.documentElement.scrollWidth > innerWidth,
-                [...win.querySelectorAll('.static')].filter((el) => el.scrollHeight >
-                    el.clientHeight + 1 || el.scrollWidth > el.clientWidth + 1).map((el) => el.id)];
-        }), ['absolute', false, []], window);
-    }
-    await done(page);
-});
-
-// The boxes ask for the keypad of digits and a point where the browser's language writes a
-// point, for the text keyboard where it writes a comma, which would end the number.
-const keypads = (page) => page.evaluate(() => [...document.querySelectorAll('input.edit')]
-    .map((el) => el.readOnly || el.inputMode).join());
 
 // Forced colours keep the layout (the font is measured as well there) and show the menu's
 // focused item in the system's colours. Text has 4.5:1 contrast, the boxes' edges 3:1 against
@@ -112,10 +87,9 @@ test('forced colours, light and dark', async () => {
 // names no box is no label; the ended page is a main landmark with a heading.
 test('what a screen reader finds and hears', async () => {
     const page = await open();
-    const loss = 'Cable Loss from SWR', swr = 'SWR from Cable Loss';
     for (const [selector, name, description] of [
-        [at('IDC_LOSS_LENGTH'), 'Cable Length (m):', loss], [at('IDC_SWR_RESULT'), 'SWR:', swr],
-        [at('IDC_MESSAGES'), 'Program messages', ''], [at('IDC_ABOUT'), 'About', ''],
+        [at('IDC_SWR_RESULT'), 'SWR:', 'SWR from Cable Loss'],
+        [at('IDC_MESSAGES'), 'Program messages', ''],
         ['#IDD_CALCULATOR canvas.image', 'A pocket calculator joined by a cable to an antenna', ''],
     ]) {
         const ax = await page.accessibility.snapshot({root: await page.$(selector),
@@ -143,6 +117,8 @@ test('what a screen reader finds and hears', async () => {
     await done(page);
 });
 
+// The boxes ask for the text keyboard where the browser's language writes a comma, which would
+// end the number (where it writes a point, the keypad: test_phone.mjs).
 test('the keypad where the language writes a comma', async () => {
     const page = await open({locale: 'de-DE'});
     await page.click(at('IDC_LOSS_SWR'));

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
 import {idle, press} from '../../tools/browser.mjs';
-import {at, done, open} from './site.mjs';
+import {at, done, keypads, open} from './site.mjs';
 
 // What a reader of the open window meets: targets too small for a finger, the smallest text in
 // a box, sideways scrolling, static texts that overflow their boxes, boxes out of template
@@ -35,6 +35,7 @@ const measure = (page) => page.evaluate(() => {
         strip: document.scrollingElement.scrollHeight - (rect(win).bottom + scrollY),
         ring: focused.matches('.edit') && getComputedStyle(focused).outlineStyle !== 'none',
         edge: all('textarea').map((el) => parseFloat(getComputedStyle(el).paddingTop)),
+        classic: getComputedStyle(win.querySelector('.edit')).position === 'absolute',
     };
 });
 
@@ -146,12 +147,20 @@ for (const [width, height, keyboard] of screens) {
     });
 }
 
-// Where the page is narrower than any phone, the window shrinks with it: no sideways scrolling.
-test('a page 120 pixels wide', async () => {
-    const page = await open({width: 120, height: 600});
-    assert.deepEqual((await measure(page)).sideways, false);
-    await done(page);
-});
+// With a mouse: a page narrower than any phone reflows, the window shrinking with it; a
+// desktop's keeps the classic window. No sideways scrolling, every static text within its box.
+for (const [width, classic] of [[120, false], [800, true]]) {
+    test(`a page ${width} pixels wide, with a mouse`, async () => {
+        const page = await open({width, height: 600});
+        for (const window of ['calculator', 'About box']) {
+            if (window === 'About box') await page.click(at('IDC_ABOUT'));
+            await idle(page);
+            const m = await measure(page);
+            assert.deepEqual([m.sideways, m.overflowing, m.classic], [false, [], classic], window);
+        }
+        await done(page);
+    });
+}
 
 // A finger's ways: once one is pressed, the boxes ask for the keypad of digits and a point (the
 // browser's language writes a point); the title bar's icon opens the window menu, its items 44 pixels high, with
@@ -160,9 +169,7 @@ test('a page 120 pixels wide', async () => {
 test('a finger: the keypad, the window menu and installing, a long press', async () => {
     const page = await open({width: 390, height: 844, mobile: true});
     await page.tap(at('IDC_SWR_LOSS'));
-    assert.equal(await page.evaluate(() => [...document.querySelectorAll('input.edit')]
-        .map((el) => el.readOnly || el.inputMode).join()),
-    'decimal,decimal,true,decimal,decimal,true');
+    assert.equal(await keypads(page), 'decimal,decimal,true,decimal,decimal,true');
     await page.evaluate(() => {
         const offer = new Event('beforeinstallprompt', {cancelable: true});
         offer.prompt = () => Promise.resolve(window.prompted = true);

@@ -39,6 +39,12 @@ async function visit(page, copy) {
     await idle(page);
 }
 
+// Waits until a page shows the calculator and the program waits for input.
+const ready = async (page) => {
+    await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
+    await idle(page);
+};
+
 const computes = (page) => press(page, '1, 0, Tab, 2').then(() =>
     page.$eval('[data-id=IDC_LOSS_RESULT]', (box) => box.value));
 
@@ -66,8 +72,7 @@ test('a copy of the site keeps another copy\'s build', async () => {
     await page.setOfflineMode(true);
     try {
         await page.goto(`${server.url}a/`);
-        await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-        await idle(page);
+        await ready(page);
         assert.equal(await computes(page), '47.712125');
         assert.deepEqual(new Set(requests), new Set([new URL(server.url).origin]));
         assert.deepEqual(await page.evaluate(async () => [localStorage.length,
@@ -121,8 +126,7 @@ test('a new build uploaded file by file, offered once whole, taken in one of 3 t
     // the page still runs its own build whole.
     assert.equal(await update(a), 'redundant');
     await a.reload();
-    await a.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(a);
+    await ready(a);
     assert.deepEqual([await build(a), await computes(a)], ['1', '47.712125']);
     // Whole now: the open tabs offer it, and say so once.
     writeFileSync(join(dir, 'index.html'), newPage);
@@ -153,8 +157,7 @@ test('a new build uploaded file by file, offered once whole, taken in one of 3 t
     await b.goto(`${server.url}c/`, {waitUntil: 'load'});
     await b.evaluate(() => navigator.serviceWorker.ready);
     await use(a, () => Promise.all([a.waitForNavigation(), a.click('#update-now')]));
-    await a.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(a);
+    await ready(a);
     assert.deepEqual([await build(a), await computes(a)], ['2', '47.712125']);
     await b.evaluate(() => window.release());
     await Promise.race([idle(b), b.waitForSelector('#ended:not([hidden])')]);
@@ -169,8 +172,7 @@ test('a new build uploaded file by file, offered once whole, taken in one of 3 t
         names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length), `${server.url}c/`);
     assert.equal(await builds(), 2);
     await c.reload();
-    await c.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(c);
+    await ready(c);
     assert.deepEqual([await build(b), await build(c), await computes(c)],
         ['2', '2', '47.712125']);
     await b.waitForFunction((scope) => caches.keys().then((names) =>

@@ -10,6 +10,7 @@ exe=$(readlink -f "$1")
 layout_exe=$(readlink -f "$2")
 prefix=$(readlink -f "$3")
 source "$(dirname "$0")/../../tools/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/x_server.sh"
 
 # The calculator dialog's size in dialog units, as its template gives it: the base units follow
 # from it and the client area's size in pixels. Windows' "MS Sans Serif" 8 at 96 DPI gives
@@ -17,32 +18,27 @@ source "$(dirname "$0")/../../tools/wine_prefix.sh"
 dialog_width_du=231 dialog_height_du=217
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnholt-e2e-wine.XXXXXX")
-xvfb='' app='' step_no=0 dpi='' sessions=''
+app='' step_no=0 dpi='' sessions=''
 cleanup() {
     [ -n "$app" ] && kill -KILL "$app" 2>/dev/null
     WINEPREFIX=$prefix wineserver -k 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    x_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 step() { step_no=$((step_no + 1)) && echo "step $step_no${dpi:+ at $dpi DPI}: $*"; }
 fail() { echo "FAILED at step $step_no${dpi:+ at $dpi DPI}: $*" && exit 1; }
 keys() { xdotool key --delay 30 "$@"; }
-# Runs "$@" every 50 ms until it succeeds, for at most 5 s.
-within_5s() { for ((i = 0; i < 100; i++)); do "$@" && return 0 || sleep 0.05; done && return 1; }
-# Visible windows only: a window found before it is mapped cannot take the focus (BadMatch).
-window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 focus() {
     local id
-    id=$(window "$1")
+    id=$(x_window "$1")
     [ -n "$id" ] || fail "no window \"$1\""
     # Wine may still unmap it for a moment as it sets the window up: tried until the focus holds.
-    within_5s xdotool windowfocus --sync "$id" 2>/dev/null || fail "could not focus \"$1\""
+    within 5000 xdotool windowfocus --sync "$id" 2>/dev/null || fail "could not focus \"$1\""
 }
 # The characters the clipboard holds.
 held() { timeout 2 xclip -selection clipboard -o | LC_ALL=C.UTF-8 wc -m; }
-clipboard_is() { [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = "$1" ]; }
-copied() { within_5s clipboard_is "$1" || fail "the clipboard does not hold \"$1\""; }
+copied() { within 5000 clipboard_is "$1" || fail "the clipboard does not hold \"$1\""; }
 closed() { [ -z "$(xdotool search --name "^$1\$")" ]; }
 spoil() { echo "not copied $step_no" | xclip -selection clipboard -i; }
 # Prints "WIDTH HEIGHT" of the calculator window's client area, or of its picture with
@@ -56,10 +52,7 @@ measured() {
 grew_1_5() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a / b > 1.4 && a / b < 1.6) }'; }
 
 step "start Xvfb"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>/dev/null &
-xvfb=$!
-within_5s test -s "$work/display" || fail "Xvfb did not start"
-DISPLAY=:$(cat "$work/display") && export DISPLAY
+x_start || fail "Xvfb did not start"
 
 for dpi in 96 144; do
     step "start the program in the prefix"
@@ -106,7 +99,7 @@ for dpi in 96 144; do
 
     step "the About button opens the About box; Esc closes it"
     keys Tab Tab Tab Return && focus 'About Varnholt' && keys Escape
-    within_5s closed 'About Varnholt' || fail "Esc did not close the About box"
+    within 5000 closed 'About Varnholt' || fail "Esc did not close the About box"
 
     step "Alt+Space, the window menu's last item opens the About box; Copy copies the address"
     focus 'Varnholt Calculator' && keys alt+space Up Return && focus 'About Varnholt'
@@ -121,7 +114,7 @@ for dpi in 96 144; do
             focus 'Varnholt Calculator' && keys alt+c ctrl+a ctrl+v
             keys ctrl+a ctrl+c
             [ "$text" = 7 ] && most=32767 || most=16383
-            within_5s eval '[ "$(held)" = $most ]' ||
+            within 5000 eval '[ "$(held)" = $most ]' ||
                 fail "the box does not hold $most characters of \"$text\""
             [ -z "$(timeout 2 xclip -selection clipboard -o | tr -d "$text")" ] ||
                 fail "the box holds more than whole \"$text\""
@@ -130,7 +123,7 @@ for dpi in 96 144; do
 
     step "Esc in the calculator window ends the program with status 0"
     focus 'Varnholt Calculator' && keys Escape
-    within_5s eval '! kill -0 $app 2>/dev/null' || fail "the program still runs after Esc"
+    within 5000 eval '! kill -0 $app 2>/dev/null' || fail "the program still runs after Esc"
     pid=$app app=''
     wait "$pid" || fail "exit status $?"
     sessions+=" $dpi"
@@ -141,8 +134,8 @@ dpi=''
 
 step "no wineserver or Xvfb left"
 wineserver -k 2>/dev/null
-kill "$xvfb" && wait "$xvfb" 2>/dev/null
-pid=$xvfb xvfb=''
+pid=$x_pid
+x_stop
 export -n WINEPREFIX # so that the checking commands themselves do not match
 for proc in /proc/[0-9]*; do
     { tr "\0" "\n" <"$proc/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&

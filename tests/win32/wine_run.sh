@@ -5,26 +5,16 @@
 # without one). The prefix's wineserver is ended afterwards, and the X server.
 set -u
 source "$(dirname "$0")/../../tools/wine_prefix.sh"
+source "$(dirname "$0")/../../tools/x_server.sh"
 prefix=$1
 shift
-xvfb='' display=''
-stop_xvfb() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-    rm -f "$display"
-}
 if [ "${1-}" = --xvfb ]; then
     shift
-    display=$(mktemp "${TMPDIR:-/tmp}/varnholt-display.XXXXXX")
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display" 2>/dev/null &
-    xvfb=$!
-    # Xvfb writes its display's number once it takes connections.
-    for ((i = 0; i < 100; i++)); do [ -s "$display" ] && break || sleep 0.05; done
-    [ -s "$display" ] || { echo "wine_run: Xvfb did not start" >&2; stop_xvfb; exit 1; }
-    DISPLAY=:$(cat "$display") && export DISPLAY
+    x_start || { echo "wine_run: Xvfb did not start" >&2 && exit 1; }
 fi
-wine_prefix "$prefix" || { stop_xvfb; exit 1; }
+wine_prefix "$prefix" || { x_stop; exit 1; }
 wine "$@"
 status=$?
 wineserver -k 2>/dev/null
-stop_xvfb
+x_stop
 exit $status
