@@ -3,8 +3,9 @@
 # the string table, the Windows icon and bitmap, and the desktop icons; site_tool the web page's
 # first window (VARNHOLT_SITE_TOOL, after VARNHOLT_TOOLS_TARGET). A cross build makes the tools
 # as a project of their own with the build machine's compiler, at build time, so that a change
-# of a template or of the pixel art rebuilds them and their files like any source.
-if(CMAKE_CROSSCOMPILING)
+# of a template or of the pixel art rebuilds them and their files like any source; so does a
+# sanitizer build, whose flags are the program's, not its build steps'.
+if(CMAKE_CROSSCOMPILING OR VARNHOLT_SANITIZE)
     include(ExternalProject)
     set(tools_dir ${CMAKE_BINARY_DIR}/tools)
     ExternalProject_Add(host_tools
