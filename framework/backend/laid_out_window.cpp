@@ -3,7 +3,6 @@
 #include "module.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
 
@@ -21,9 +20,8 @@ void AppendStandardWindowMenu(CMenu& menu, const ResolvedDialog& dialog, bool ca
 
 } // namespace
 
-AfxLaidOutWindow::AfxLaidOutWindow(AfxDialogSite& dialog,
-                                   std::shared_ptr<const ResolvedDialog> layout)
-    : m_dialog(dialog), m_layout(std::move(layout)) {
+AfxLaidOutWindow::AfxLaidOutWindow(AfxDialogSite& dialog, const ResolvedDialog& layout)
+    : m_dialog(dialog), m_layout(layout) {
     g_windows.push_back(this);
 }
 
@@ -32,7 +30,7 @@ AfxLaidOutWindow::~AfxLaidOutWindow() {
 }
 
 HWND AfxLaidOutWindow::Control(UINT id) const {
-    const int index = m_layout->IndexOf(id);
+    const int index = m_layout.IndexOf(id);
     return index >= 0 && std::size_t(index) < m_controls.size() ? m_controls[index] : nullptr;
 }
 
@@ -80,12 +78,12 @@ void AfxLaidOutWindow::End(int result) {
 }
 
 CMenu* AfxLaidOutWindow::SystemMenu() {
-    if (!m_layout->windowMenu) {
+    if (!m_layout.windowMenu) {
         return nullptr;
     }
     if (m_menu.m_hMenu == nullptr) {
         m_menu.m_hMenu = MakeMenu();
-        AppendStandardWindowMenu(m_menu, *m_layout, CanMinimize());
+        AppendStandardWindowMenu(m_menu, m_layout, CanMinimize());
     }
     return &m_menu;
 }
@@ -104,14 +102,14 @@ void AfxLaidOutWindow::DefaultSysCommand(UINT nID, LPARAM) {
 }
 
 void AfxLaidOutWindow::Notify(int index, UINT code) {
-    if (index >= 0 && std::size_t(index) < m_layout->controls.size()) {
-        m_dialog.OnCommand(m_layout->controls[index].id, code);
+    if (index >= 0 && std::size_t(index) < m_layout.controls.size()) {
+        m_dialog.OnCommand(m_layout.controls[index].id, code);
     }
 }
 
 void AfxLaidOutWindow::Key(DialogKey key, int focused, std::string_view character) {
     const KeyAction action = DialogKeyAction(
-        *m_layout, key, focused, [this](int i) { return Enabled(i); }, MnemonicKey(character));
+        m_layout, key, focused, [this](int i) { return Enabled(i); }, MnemonicKey(character));
     if (action.kind == KeyAction::Command) {
         m_dialog.OnCommand(action.id, action.code);
     } else if (action.kind == KeyAction::Focus) {
@@ -123,23 +121,26 @@ void AfxLaidOutWindow::Command(UINT command) {
     m_dialog.OnWindowMessage(WM_SYSCOMMAND, command, 0);
 }
 
-std::shared_ptr<const ResolvedDialog> AfxResolve(const DialogTemplate& dialogTemplate,
-                                                 const TextMetrics& metrics,
-                                                 const std::string& font) {
-    static std::map<std::pair<const DialogTemplate*, std::string>,
-                    std::shared_ptr<const ResolvedDialog>>
-        resolved;
-    static unsigned generation = 0;
-    if (generation != AfxModuleGeneration()) {
-        resolved.clear();
-        generation = AfxModuleGeneration();
+const ResolvedDialog& AfxResolve(const DialogTemplate& dialogTemplate, const TextMetrics& metrics,
+                                 const std::string& font) {
+    struct Resolved {
+        const DialogTemplate* dialogTemplate;
+        std::string font;
+        unsigned generation;
+        std::unique_ptr<const ResolvedDialog> layout;
+    };
+    // A layout made for an earlier module stays, unused, for the windows that may still show it.
+    static std::vector<Resolved> resolved;
+    for (const Resolved& entry : resolved) {
+        if (entry.dialogTemplate == &dialogTemplate && entry.font == font &&
+            entry.generation == AfxModuleGeneration()) {
+            return *entry.layout;
+        }
     }
-    std::shared_ptr<const ResolvedDialog>& layout = resolved[{&dialogTemplate, font}];
-    if (!layout) {
-        layout = std::make_shared<const ResolvedDialog>(
-            ResolveDialog(dialogTemplate, metrics, AfxGetModule()));
-    }
-    return layout;
+    resolved.push_back({&dialogTemplate, font, AfxModuleGeneration(),
+                        std::make_unique<const ResolvedDialog>(
+                            ResolveDialog(dialogTemplate, metrics, AfxGetModule()))});
+    return *resolved.back().layout;
 }
 
 std::unique_ptr<AfxDialogWindow> AfxLaidOutBackend::MakeWindow(AfxDialogSite& dialog) {

@@ -18,13 +18,13 @@
 
 class AfxLaidOutWindow : public AfxDialogWindow {
 public:
-    AfxLaidOutWindow(AfxDialogSite& dialog, std::shared_ptr<const ResolvedDialog> layout);
+    AfxLaidOutWindow(AfxDialogSite& dialog, const ResolvedDialog& layout);
     ~AfxLaidOutWindow() override;
     AfxLaidOutWindow(const AfxLaidOutWindow&) = delete;
     AfxLaidOutWindow& operator=(const AfxLaidOutWindow&) = delete;
 
     AfxDialogSite& Dialog() const { return m_dialog; }
-    const ResolvedDialog& Layout() const { return *m_layout; }
+    const ResolvedDialog& Layout() const { return m_layout; }
     // The control with this ID, or nullptr; the place in the layout of a control's handle, or -1.
     HWND Control(UINT id) const;
     int IndexOf(HWND control) const;
@@ -79,7 +79,7 @@ private:
     void Prepare(bool modal);
 
     AfxDialogSite& m_dialog;
-    const std::shared_ptr<const ResolvedDialog> m_layout;
+    const ResolvedDialog& m_layout;
     std::vector<HWND> m_controls; // in layout order
     CMenu m_menu;                 // made anew at its first use after each opening
     bool m_running = false;
@@ -89,10 +89,9 @@ private:
 
 // The layout of `dialogTemplate` in the font `metrics` measures, which `font` names: resolved
 // once for each template and font while the registered module stays, so that the texts of a
-// dialog opened again are not fitted again, and shared by its windows.
-std::shared_ptr<const ResolvedDialog> AfxResolve(const DialogTemplate& dialogTemplate,
-                                                 const TextMetrics& metrics,
-                                                 const std::string& font);
+// dialog opened again are not fitted again, and kept for the program's life.
+const ResolvedDialog& AfxResolve(const DialogTemplate& dialogTemplate, const TextMetrics& metrics,
+                                 const std::string& font);
 
 // The window system of such a backend: windows made from the registered module's templates,
 // strings from its string table, the icon size, and no message loop beyond the dialogs' own.
