@@ -2,9 +2,8 @@
 // font (6 x 13 pixels a character: a dialog unit is 1.5 pixels across, 1.625 down): how static
 // texts are fitted to the font, what the dialog keys do, how controls are named for a screen
 // reader, and which keys the web page is told reach a mnemonic.
-#include "cdialog.h"
 #include "headless_driver.h"
-#include "module.h"
+#include "made_up_dialog.h"
 #include "web_markup.h"
 
 #include <gtest/gtest.h>
@@ -15,31 +14,20 @@
 namespace {
 
 using K = ControlKind;
-constexpr DWORD kText = SS_LEFT | WS_GROUP;
-constexpr DWORD kBox = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 
-// A dialog of 200 x 100 dialog units (300 x 163 pixels) made of `items`, open without a run.
+// The made-up dialog, open without a run.
 class MadeUp {
 public:
-    explicit MadeUp(std::vector<DialogItemTemplate> items) : m_items(std::move(items)) {
-        // clang-format off
-        m_template = {500, "IDD_MADE_UP", "Made up", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
-                      200, 100, "MS Sans Serif", 8, m_items.data(), m_items.size()};
-        // clang-format on
-        m_module.dialogs = {&m_template};
-        AfxRegisterModule(&m_module);
+    explicit MadeUp(std::vector<DialogItemTemplate> items) : m_module(std::move(items)) {
         EXPECT_TRUE(m_dialog.Create());
     }
-    ~MadeUp() { AfxRegisterModule(nullptr); }
 
     HeadlessDialogWindow& Window() { return *m_dialog.m_hWnd->window; }
     const ResolvedControl& At(int i) { return Window().Layout().controls[std::size_t(i)]; }
     std::string Focus() { return Window().Focused() < 0 ? "" : At(Window().Focused()).idName; }
 
 private:
-    std::vector<DialogItemTemplate> m_items;
-    DialogTemplate m_template{};
-    AfxModule m_module;
+    MadeUpModule m_module;
     CDialog m_dialog{500};
 };
 
@@ -68,11 +56,11 @@ class Fit : public testing::TestWithParam<FitRow> {};
 
 TEST_P(Fit, GivesEachTextTheRoomItNeeds) {
     const FitRow& row = GetParam();
-    std::vector<DialogItemTemplate> items = {
-        {K::StaticText, DIALOG_ITEM_ID(IDC_STATIC), row.text, kText, row.x, row.y, row.cx, row.cy}};
+    std::vector<DialogItemTemplate> items = {{K::StaticText, DIALOG_ITEM_ID(IDC_STATIC), row.text,
+                                              kMadeUpText, row.x, row.y, row.cx, row.cy}};
     if (row.neighbour) {
-        items.push_back({K::EditBox, 1001, "IDC_RIGHT", "", kBox, 50, 10, 40, 14});
-        items.push_back({K::EditBox, 1002, "IDC_BELOW", "", kBox, 10, 30, 40, 14});
+        items.push_back({K::EditBox, 1001, "IDC_RIGHT", "", kMadeUpBox, 50, 10, 40, 14});
+        items.push_back({K::EditBox, 1002, "IDC_BELOW", "", kMadeUpBox, 10, 30, 40, 14});
     }
     MadeUp dialog(items);
     const CRect r = dialog.At(0).rect;
@@ -82,22 +70,6 @@ TEST_P(Fit, GivesEachTextTheRoomItNeeds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Fit, testing::ValuesIn(kFitRows));
-
-// Two labels marked with the same letter, one with a letter beyond A-Z and an escaped "&" in a
-// group box, and a default button.
-std::vector<DialogItemTemplate> KeyItems() {
-    return {
-        {K::StaticText, DIALOG_ITEM_ID(IDC_STATIC), "&Name:", kText, 10, 10, 40, 8},
-        {K::EditBox, 1001, "IDC_NAME", "", kBox, 10, 20, 60, 14},
-        {K::StaticText, DIALOG_ITEM_ID(IDC_STATIC), "&Number:", kText, 80, 10, 40, 8},
-        {K::EditBox, 1002, "IDC_NUMBER", "", kBox, 80, 20, 60, 14},
-        {K::StaticText, DIALOG_ITEM_ID(IDC_STATIC), "&\xc3\x84pfel && Birnen:", kText, 12, 44, 80,
-         8},
-        {K::EditBox, 1003, "IDC_FRUIT", "", kBox, 12, 54, 60, 14},
-        {K::PushButton, DIALOG_ITEM_ID(IDOK), "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 140, 80, 50, 14},
-        {K::GroupBox, DIALOG_ITEM_ID(IDC_STATIC), "Fruit", BS_GROUPBOX, 8, 36, 100, 36},
-    };
-}
 
 struct KeyRow {
     const char* keys;
@@ -123,7 +95,7 @@ class Keys : public testing::TestWithParam<KeyRow> {};
 
 TEST_P(Keys, MoveTheFocusOrPressTheButton) {
     const KeyRow& row = GetParam();
-    MadeUp dialog(KeyItems());
+    MadeUp dialog(MadeUpKeyItems());
     CWnd(dialog.Window().Control(IDOK)).EnableWindow(!row.disabled);
     HeadlessPress(row.keys);
     HeadlessRun();
@@ -135,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Keys, testing::ValuesIn(kKeyRows));
 // A box is named after the static text before it in its group and described by the group; the
 // page is told the keys that reach each mnemonic, by the same rule.
 TEST(Layout, NamesControlsAndTellsThePageTheirKeys) {
-    MadeUp dialog(KeyItems());
+    MadeUp dialog(MadeUpKeyItems());
     EXPECT_EQ(dialog.At(4).label.shown, "\xc3\x84pfel & Birnen:");
     EXPECT_EQ(dialog.At(5).name, "\xc3\x84pfel & Birnen:");
     EXPECT_EQ(dialog.At(5).description, "Fruit");

@@ -4,7 +4,7 @@
 #include "about_dialog.h"
 #include "counting_dialogs.h"
 #include "laid_out_window.h"
-#include "module.h"
+#include "made_up_dialog.h"
 #include "program_module.h"
 #include "resource.h"
 #include "test_support.h"
@@ -77,35 +77,14 @@ private slots:
 
     // A mnemonic beyond A-Z, in a made-up dialog: Qt's own (the label's buddy) reaches its box.
     void mnemonicBeyondAtoZ() {
-        const DWORD text = SS_LEFT | WS_GROUP, box = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-        const DialogItemTemplate items[] = {
-            {ControlKind::StaticText, IDC_STATIC, "", "&\u00c4pfel:", text, 10, 10, 40, 8},
-            {ControlKind::EditBox, 1001, "IDC_APPLES", "", box, 10, 20, 60, 14},
-            {ControlKind::StaticText, IDC_STATIC, "", "&Birnen:", text, 80, 10, 40, 8},
-            {ControlKind::EditBox, 1002, "IDC_PEARS", "", box, 80, 20, 60, 14}};
-        const DialogTemplate made = {500,
-                                     "IDD_MADE_UP",
-                                     "Made up",
-                                     WS_POPUP | WS_CAPTION,
-                                     0,
-                                     0,
-                                     0,
-                                     150,
-                                     40,
-                                     "MS Sans Serif",
-                                     8,
-                                     items,
-                                     std::size(items)};
-        AfxModule module;
-        module.dialogs = {&made};
-        AfxRegisterModule(&module);
         {
+            MadeUpModule module(MadeUpKeyItems());
             CDialog dialog(500);
             QVERIFY(dialog.Create());
             QApplication::setActiveWindow(dialog.m_hWnd);
-            Control(dialog, "IDC_PEARS")->setFocus();
+            Control(dialog, "IDC_NAME")->setFocus();
             Press(QString::fromUtf8("Alt+\u00c4"));
-            QCOMPARE(QApplication::focusWidget(), Control(dialog, "IDC_APPLES"));
+            QCOMPARE(QApplication::focusWidget(), Control(dialog, "IDC_FRUIT"));
             dialog.EndDialog(IDCANCEL);
         }
         AfxRegisterModule(&ProgramModule());

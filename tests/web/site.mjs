@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import {after, before} from 'node:test';
 
-import {idle, launch} from '../../tools/browser.mjs';
+import {idle, launch, refuseWhileOffline} from '../../tools/browser.mjs';
 import {serve} from '../../tools/serve.mjs';
 
 const site = process.env.SITE;
@@ -13,11 +13,15 @@ export const boxes = ['IDC_LOSS_LENGTH', 'IDC_LOSS_SWR', 'IDC_LOSS_RESULT', 'IDC
     'IDC_SWR_LENGTH', 'IDC_SWR_RESULT', 'IDC_MESSAGES'];
 export const at = (id) => `[data-id="${id}"]`;
 
+// What is served: the built site, unless a test serves a folder of its copies (set before the
+// hooks run); it refuses connections while `server.offline`.
+export const served = {folder: site};
 export let server;
-let browser;
+export let browser;
 let closeBrowser;
 before(async () => {
-    server = await serve(site);
+    server = await serve(served.folder);
+    refuseWhileOffline(server);
     ({browser, close: closeBrowser} = await launch());
 });
 
@@ -77,11 +81,15 @@ export async function open({width = 800, height = 600, mobile = false, scale = 1
     return page;
 }
 
-// Loads the page and, where the program is to run (`runs`), waits until it waits for input.
-export async function start(page, load, runs = true) {
-    await load();
+// Waits until the page shows the calculator and, where the program is to run (`runs`), until it
+// waits for input; start, once `load` has loaded the page.
+export async function ready(page, runs = true) {
     await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
     if (runs) await idle(page);
+}
+export async function start(page, load, runs = true) {
+    await load();
+    await ready(page, runs);
 }
 
 export async function done(page) {

@@ -8,42 +8,24 @@ import {createHash} from 'node:crypto';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {after, before, test} from 'node:test';
+import {after, test} from 'node:test';
 
-import {idle, launch, press, refuseWhileOffline} from '../../tools/browser.mjs';
-import {serve} from '../../tools/serve.mjs';
+import {idle, press} from '../../tools/browser.mjs';
+import {browser, ready, served, server} from './site.mjs';
 
 const top = mkdtempSync(join(tmpdir(), 'varnholt-copies-'));
 for (const copy of ['a', 'b', 'c']) cpSync(process.env.SITE, join(top, copy), {recursive: true});
-let server;
-let browser;
-let closeBrowser;
-before(async () => {
-    server = await serve(top);
-    refuseWhileOffline(server);
-    ({browser, close: closeBrowser} = await launch());
-});
-after(async () => {
-    await closeBrowser();
-    server.server.close();
-    rmSync(top, {recursive: true, force: true});
-});
+served.folder = top;
+after(() => rmSync(top, {recursive: true, force: true}));
 
 // Loads a copy and waits until its service worker controls the page with its build cached.
 async function visit(page, copy) {
     for (const pass of ['first', 'from the worker']) {
         await page.goto(`${server.url}${copy}/`);
-        await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
+        await ready(page, pass !== 'first');
         if (pass === 'first') await page.evaluate(() => navigator.serviceWorker.ready);
     }
-    await idle(page);
 }
-
-// Waits until a page shows the calculator and the program waits for input.
-const ready = async (page) => {
-    await page.waitForSelector('#IDD_CALCULATOR:not([hidden])');
-    await idle(page);
-};
 
 const computes = (page) => press(page, '1, 0, Tab, 2').then(() =>
     page.$eval('[data-id=IDC_LOSS_RESULT]', (box) => box.value));
