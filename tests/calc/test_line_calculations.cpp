@@ -52,16 +52,13 @@ const std::string kManyDigits(20000, '7');
 const std::vector<Case> kCases = {
     // Results of the two formulas.
     {"loss: length 10, SWR 1.5 -> 69.897000", L, "10", "1.5", "69.897000", ""},
-    {"loss: length 25, SWR 3 -> 12.041200", L, "25", "3", "12.041200", ""},
     {"loss: length 1, SWR 1.0001 -> 4301.051710", L, "1", "1.0001", "4301.051710", ""},
     {"swr: loss 5, length 20 -> 8.724232", S, "5", "20", "8.724232", ""},
     {"swr: loss 0.5, length 10 -> 173.719712", S, "0.5", "10", "173.719712", ""},
-    {"swr: loss 1000, length 7 -> 1.000000", S, "1000", "7", "1.000000", ""},
 
     // Which input is tested first, and every message.
     {"loss: both empty -> length border first", L, "", "", kInfinity, kLengthBorder},
     {"swr: both empty -> loss border first", S, "", "", kInfinity, kValueBorder},
-    {"loss: length 5, SWR empty -> SWR below 1", L, "5", "", kIncalculable, kSwrBelowOne},
     {"loss: length -3, SWR 0.5 -> length tested first", L, "-3", "0.5", kIncalculable,
      kLengthBelowZero},
     {"loss: length 0, SWR 0.5 -> length border, SWR not reported", L, "0", "0.5", kInfinity,
@@ -79,22 +76,13 @@ const std::vector<Case> kCases = {
     {"swr: loss -0 -> loss border", S, "-0", "5", kInfinity, kValueBorder},
     {"swr: length -0.0e5 -> length border", S, "3", "-0.0e5", kInfinity, kLengthBorder},
 
-    // Number reading as atof does it.
-    {"reading: leading tab, newline, vt, ff, cr", L, "\t\n\v\f\r7", "2", "68.160179", ""},
-    {"reading: trailing letters ignored", L, "7abc", "2", "68.160179", ""},
+    // Number reading as atof does it (the fuzzer compares every other text with strtod).
     {"reading: trailing unit after a blank", L, "12 m", "12", "6.045889", ""},
-    {"reading: leading point", S, ".5", "10", "173.719712", ""},
-    {"reading: exponent without digits is not read", L, "7e", "2e+", "68.160179", ""},
     {"reading: letters alone read as 0", L, "abc", "2", kInfinity, kLengthBorder},
-    {"reading: blank between sign and digits reads as 0", L, "- 3", "2", kInfinity, kLengthBorder},
     {"reading: comma is no separator, 1,5 reads as 1", L, "5", "1,5", kInfinity, kValueBorder},
     {"reading: nan word reads as 0", L, "5", "nan", kIncalculable, kSwrBelowOne},
-    {"reading: non-ASCII text reads as 0", L,
-     "\xc2\xa0"
-     "5",
-     "2", kInfinity, kLengthBorder},
+    {"reading: non-ASCII text reads as 0", L, "\xc2\xa0\x35", "2", kInfinity, kLengthBorder},
     {"reading: 20000 digits after the point", L, "0." + kManyDigits, "2", "613.441613", ""},
-    {"reading: underflow to zero", L, "1e-400", "2", kInfinity, kLengthBorder},
 
     // Ranges the formulas do not cover on their own.
     {"loss: SWR 1e999 reads as infinity -> lossless, 0.000000", L, "50", "1e999", "0.000000", ""},
@@ -103,12 +91,6 @@ const std::vector<Case> kCases = {
     {"swr: loss x length above 308254.72 -> 1.000000", S, "1000", "309", "1.000000", ""},
     {"swr: tiny loss x length, pow gives 1 -> Infinity", S, "1e-8", "1e-8", kInfinity, ""},
     {"swr: small loss x length -> large finite SWR", S, "1e-5", "1e-3", "86859075351.205811", ""},
-    {"loss: large result has all its digits", L, "1e-300", "3",
-     "3010299956639811852928590989298800558206675145911062804996357178611484682595736101781"
-     "2047444722105419300731782412416964356631497798100467200924316923002703577090298602143"
-     "7548484208897629934277056311981806174468506322305785535930924553974452317112234726833"
-     "642328579233421717689769632738106883824066494464.000000",
-     ""},
 };
 
 class LineCalculations : public testing::TestWithParam<Case> {};

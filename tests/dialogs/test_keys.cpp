@@ -19,22 +19,20 @@ std::vector<KeyRow> KeyRows() {
         rows.push_back({name, "Return", name});
         rows.push_back({name, "Num+Enter", name});
     }
-    rows.insert(rows.end(), {
-                                {"IDCANCEL", "Return", "closed"},
-                                {"IDCANCEL", "Space", "closed"},
-                                {"IDC_LOSS_LENGTH", "Esc", "closed"},
-                                {"IDC_SWR_LOSS", "close", "closed"},
-                                {"IDC_SWR_LENGTH", "Alt+Space, c", "closed"},
-                                {"IDC_ABOUT", "Return", "IDD_ABOUT"},
-                                {"IDC_ABOUT", "Alt+Space, a", "IDD_ABOUT"},
-                                {"IDC_LOSS_SWR", "F1", "IDC_LOSS_SWR"},
-                                {"IDC_ABOUT", "F1", "IDC_ABOUT"},
-                                {"IDC_SWR_LENGTH", "Alt+C", "IDC_LOSS_LENGTH"},
-                                {"IDC_MESSAGES", "Alt+S", "IDC_LOSS_SWR"},
-                                {"IDC_ABOUT", "Alt+D", "IDC_SWR_LOSS"},
-                                {"IDC_LOSS_RESULT", "Alt+L", "IDC_SWR_LENGTH"},
-                                {"IDC_LOSS_RESULT", "Alt+X", "IDC_LOSS_RESULT"},
-                            });
+    rows.insert(rows.end(), {{"IDCANCEL", "Return", "closed"},
+                             {"IDCANCEL", "Space", "closed"},
+                             {"IDC_LOSS_LENGTH", "Esc", "closed"},
+                             {"IDC_SWR_LOSS", "close", "closed"},
+                             {"IDC_SWR_LENGTH", "Alt+Space, c", "closed"},
+                             {"IDC_ABOUT", "Return", "IDD_ABOUT"},
+                             {"IDC_ABOUT", "Alt+Space, a", "IDD_ABOUT"},
+                             {"IDC_LOSS_SWR", "F1", "IDC_LOSS_SWR"},
+                             {"IDC_ABOUT", "F1", "IDC_ABOUT"},
+                             {"IDC_SWR_LENGTH", "Alt+C", "IDC_LOSS_LENGTH"},
+                             {"IDC_MESSAGES", "Alt+S", "IDC_LOSS_SWR"},
+                             {"IDC_ABOUT", "Alt+D", "IDC_SWR_LOSS"},
+                             {"IDC_LOSS_RESULT", "Alt+L", "IDC_SWR_LENGTH"},
+                             {"IDC_LOSS_RESULT", "Alt+X", "IDC_LOSS_RESULT"}});
     const char* const order[] = {"IDC_LOSS_LENGTH", "IDC_LOSS_SWR",   "IDC_LOSS_RESULT",
                                  "IDC_SWR_LOSS",    "IDC_SWR_LENGTH", "IDC_SWR_RESULT",
                                  "IDCANCEL",        "IDC_MESSAGES",   "IDC_ABOUT"};

@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import {after, before} from 'node:test';
 
-import {idle, launch, refuseWhileOffline} from '../../tools/browser.mjs';
+import {idle, launch} from '../../tools/browser.mjs';
 import {serve} from '../../tools/serve.mjs';
 
 const site = process.env.SITE;
@@ -13,15 +13,11 @@ export const boxes = ['IDC_LOSS_LENGTH', 'IDC_LOSS_SWR', 'IDC_LOSS_RESULT', 'IDC
     'IDC_SWR_LENGTH', 'IDC_SWR_RESULT', 'IDC_MESSAGES'];
 export const at = (id) => `[data-id="${id}"]`;
 
-// What is served: the built site, unless a test serves a folder of its copies (set before the
-// hooks run); it refuses connections while `server.offline`.
-export const served = {folder: site};
 export let server;
 export let browser;
 let closeBrowser;
 before(async () => {
-    server = await serve(served.folder);
-    refuseWhileOffline(server);
+    server = await serve(site);
     ({browser, close: closeBrowser} = await launch());
 });
 
@@ -99,7 +95,6 @@ export async function done(page) {
 
 export const texts = (page) => page.evaluate((ids) => ids.map((id) =>
     document.querySelector(`[data-id="${id}"]`).value), boxes);
-export const clipboard = (page) => page.evaluate(() => navigator.clipboard.readText());
 
 export async function focus(page, id) {
     await page.focus(at(id));

@@ -1,6 +1,6 @@
 // The page for each reader: forced colours, dark, what a screen reader finds and hears, the
-// keypad, a copy the browser refuses, input beyond a box's size, and the page stopping rather
-// than sitting silent. The layout on each screen: test_phone.mjs.
+// keyboard a box asks for, a copy the browser refuses, input beyond a box's size, and the page
+// stopping rather than sitting silent. The layout on each screen: test_phone.mjs.
 //   node tests/web/test_page.mjs    with SITE and NODE_PATH as for test_site.mjs
 import assert from 'node:assert/strict';
 import {createRequire} from 'node:module';
@@ -117,20 +117,14 @@ test('what a screen reader finds and hears', async () => {
     await done(page);
 });
 
-// The boxes ask for the text keyboard where the browser's language writes a comma, which would
-// end the number (where it writes a point, the keypad: test_phone.mjs).
-test('the keypad where the language writes a comma', async () => {
-    const page = await open({locale: 'de-DE'});
+// In a language that writes a comma, which would end the number, the boxes ask for the text
+// keyboard (where it writes a point, the keypad: test_phone.mjs). Where the browser refuses both
+// ways of copying, the address stays selected and the box says how to copy it by hand. Text
+// beyond a box's 32,767 characters is cut before a character, and the program goes on.
+test('a language with a decimal comma, a refused copy, too much text', async () => {
+    const page = await open({refuseCopy: true, locale: 'de-DE'});
     await page.click(at('IDC_LOSS_SWR'));
     assert.equal(await keypads(page), ',,true,,,true');
-    await done(page);
-});
-
-// Where the browser refuses both ways of copying, the address stays selected and the box says
-// how to copy it by hand. Text beyond a box's 32,767 characters is cut before a character, and
-// the program goes on.
-test('a refused copy, too much text', async () => {
-    const page = await open({refuseCopy: true});
     await page.click(at('IDC_ABOUT'));
     await page.click(at('IDC_COPY'));
     await idle(page);

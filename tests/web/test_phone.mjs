@@ -84,10 +84,6 @@ const inView = (page, id, line = false) => page.$eval(at(id), (box, line) => {
     });
 }, line);
 
-// Waits until the page has drawn twice, so that what a change of its size set off is done.
-const frames = (page) => page.evaluate(() => new Promise((resolve) =>
-    requestAnimationFrame(() => requestAnimationFrame(resolve))));
-
 const schemes = [['prefers-color-scheme', 'light'], ['prefers-color-scheme', 'dark'],
     ['forced-colors', 'active']];
 const groups = [['IDC_LOSS_LENGTH', 'IDC_LOSS_RESULT'], ['IDC_LOSS_SWR', 'IDC_LOSS_RESULT'],
@@ -131,16 +127,14 @@ for (const [width, height, keyboard] of screens) {
                 await page.evaluate(() => window.scrollTo(0, 0));
                 await page.tap(at(box));
                 await page.setViewport({...page.viewport(), height: height - keyboard});
-                await frames(page);
+                await page.evaluate(() => new Promise((resolve) => // drawn twice: settled
+                    requestAnimationFrame(() => requestAnimationFrame(resolve))));
                 const before = await page.$eval(at(result), (el) => el.value);
                 await press(page, `Ctrl+A, ${round + 2}`);
                 const seen = [await inView(page, box), await inView(page, result),
                     height < width || await inView(page, 'IDC_MESSAGES', true),
                     await page.$eval(at(result), (el) => el.value) !== before];
-                assert.deepEqual(seen, [true, true, true, true], `${value}: ${box} ` +
-                    await page.evaluate(() => [scrollY, visualViewport.height,
-                        ...[...document.querySelectorAll('.edit')].map((el) =>
-                            Math.round(el.getBoundingClientRect().top))].join()));
+                assert.deepEqual(seen, [true, true, true, true], `${value}: ${box}`);
             }
         }
         await done(page);

@@ -8,15 +8,18 @@ import {createHash} from 'node:crypto';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {after, test} from 'node:test';
+import {after, before, test} from 'node:test';
 
-import {idle, press} from '../../tools/browser.mjs';
-import {browser, ready, served, server} from './site.mjs';
+import {idle, press, refuseWhileOffline} from '../../tools/browser.mjs';
+import {serve} from '../../tools/serve.mjs';
+import {browser, ready} from './site.mjs';
 
 const top = mkdtempSync(join(tmpdir(), 'varnholt-copies-'));
 for (const copy of ['a', 'b', 'c']) cpSync(process.env.SITE, join(top, copy), {recursive: true});
-served.folder = top;
-after(() => rmSync(top, {recursive: true, force: true}));
+// The copies' own server, which can go offline; the site tests' browser.
+let server;
+before(async () => { server = await serve(top); refuseWhileOffline(server); });
+after(() => { server.server.close(); rmSync(top, {recursive: true, force: true}); });
 
 // Loads a copy and waits until its service worker controls the page with its build cached.
 async function visit(page, copy) {
@@ -150,16 +153,16 @@ test('a new build uploaded file by file, offered once whole, taken in one of 3 t
     await b.waitForSelector('#update:not([hidden])');
     await use(b, () => Promise.all([b.waitForNavigation(), b.click('#update-now')]));
     assert.deepEqual([await shown(c), await use(c, () => computes(c))], [false, '47.712125']);
-    const builds = () => b.evaluate((scope) => caches.keys().then((names) =>
-        names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length), `${server.url}c/`);
-    assert.equal(await builds(), 2);
+    // Waits until the copy keeps `count` builds' caches.
+    const builds = (count) => b.waitForFunction((scope, count) => caches.keys().then((names) =>
+        names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length === count),
+    {}, `${server.url}c/`, count);
+    await builds(2);
     await c.reload();
     await ready(c);
     assert.deepEqual([await build(b), await build(c), await computes(c)],
         ['2', '2', '47.712125']);
-    await b.waitForFunction((scope) => caches.keys().then((names) =>
-        names.filter((name) => name.startsWith(`varnholt:${scope}:`)).length === 1),
-    {}, `${server.url}c/`);
+    await builds(1);
     server.offline = false;
     assert.deepEqual(errors, []);
     await context.close();

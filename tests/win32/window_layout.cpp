@@ -1,8 +1,8 @@
-// window_layout.exe TITLE: prints the layout of the top-level window titled TITLE, as the screen
-// shows it, for the end-to-end test to check (xdotool sees top-level windows only):
+// window_layout.exe TITLE: prints the sizes of the top-level window titled TITLE and of its
+// picture, as the screen shows them, for the end-to-end test to check (xdotool sees top-level
+// windows only):
 //   window WIDTH HEIGHT client WIDTH HEIGHT
-//   child CLASS ID KIND X Y WIDTH HEIGHT        one line a child, in client coordinates
-// KIND is "bitmap" for a static control that shows a picture, "-" for any other.
+//   picture WIDTH HEIGHT        for each static control that shows a picture
 // Exits 1 when there is no such window.
 #include <windows.h>
 
@@ -10,22 +10,15 @@
 
 namespace {
 
-BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
-    // Direct children only: a control's own children (an edit box's scroll bar) are no layout.
-    if (GetParent(child) != reinterpret_cast<HWND>(parent)) {
-        return TRUE;
-    }
+BOOL CALLBACK PrintPicture(HWND child, LPARAM) {
     char className[64] = "";
     GetClassNameA(child, className, sizeof className);
     RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect),
-                    2);
-    const bool picture = lstrcmpiA(className, "Static") == 0 &&
-                         (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
-    std::printf("child %s %d %s %ld %ld %ld %ld\n", className, GetDlgCtrlID(child),
-                picture ? "bitmap" : "-", rect.left, rect.top, rect.right - rect.left,
-                rect.bottom - rect.top);
+    if (lstrcmpiA(className, "Static") == 0 &&
+        (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP &&
+        GetWindowRect(child, &rect)) {
+        std::printf("picture %ld %ld\n", rect.right - rect.left, rect.bottom - rect.top);
+    }
     return TRUE;
 }
 
@@ -49,6 +42,6 @@ int main(int argc, char** argv) {
     GetClientRect(window, &client);
     std::printf("window %ld %ld client %ld %ld\n", frame.right - frame.left,
                 frame.bottom - frame.top, client.right, client.bottom);
-    EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+    EnumChildWindows(window, PrintPicture, 0);
     return 0;
 }
